@@ -1,0 +1,73 @@
+// kelvaro-replay [--gui] [SCRIPT]: runs a script of user actions on the
+// program and prints what it shows.
+#include "core_backend.h"
+#include "locale/decimal_separator.h"
+#include "replay_runner.h"
+
+#include <fstream>
+#include <iostream>
+#include <memory>
+#include <string>
+
+namespace {
+
+constexpr const char* kUsage = "usage: kelvaro-replay [--gui] [SCRIPT]\n"
+                               "Runs a script of user actions (a file, or standard input)\n"
+                               "and prints the dumps, reports of bad input and the end.\n";
+
+} // namespace
+
+#ifdef KELVARO_REPLAY_GUI
+std::unique_ptr<kelvaro::ReplayBackend> makeGuiBackend(int& argc, char** argv,
+                                                       kelvaro::NumberFormat numbers);
+#endif
+
+int main(int argc, char** argv) {
+    bool gui = false;
+    std::string path;
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        if (arg == "--gui") {
+            gui = true;
+        } else if (arg == "--help" || arg == "-h") {
+            std::cout << kUsage;
+            return 0;
+        } else if (path.empty() && !arg.starts_with("--")) {
+            path = arg;
+        } else {
+            std::cerr << kUsage;
+            return 2;
+        }
+    }
+    std::ifstream file;
+    if (!path.empty()) {
+        file.open(path);
+        if (!file) {
+            std::cerr << "kelvaro-replay: cannot read " << path << '\n';
+            return 2;
+        }
+    }
+    std::istream& script = path.empty() ? std::cin : file;
+    const kelvaro::NumberFormat numbers(kelvaro::decimalSeparatorFromEnvironment());
+
+    std::unique_ptr<kelvaro::ReplayBackend> backend;
+    if (gui) {
+#ifdef KELVARO_REPLAY_GUI
+        backend = makeGuiBackend(argc, argv, numbers);
+#else
+        std::cerr << "kelvaro-replay: built without the windows; --gui is not available\n";
+        return 2;
+#endif
+    } else {
+        backend = std::make_unique<kelvaro::CoreBackend>(numbers);
+    }
+    kelvaro::ReplayRunner runner(*backend, std::cout);
+    try {
+        runner.run(script);
+    } catch (const kelvaro::ScriptError& error) {
+        std::cout.flush();
+        std::cerr << error.what() << '\n';
+        return 2;
+    }
+    return 0;
+}
