@@ -37,10 +37,10 @@ constexpr std::array<ResolutionTest, 4> kResolutionTests{{
 } // namespace
 
 bool BitrateCalculation::run(CalculationPath path) {
-    if (!inputsAreNumbers()) {
+    FieldDraft draft(form_.numbers);
+    if (!inputsAreNumbers(draft)) {
         return false;
     }
-    FieldDraft draft(form_.numbers);
     try {
         computeInto(draft, path);
     } catch (const CalculationFailure&) {
@@ -52,13 +52,13 @@ bool BitrateCalculation::run(CalculationPath path) {
     return true;
 }
 
-bool BitrateCalculation::inputsAreNumbers() {
+bool BitrateCalculation::inputsAreNumbers(FieldDraft& draft) {
     const std::array<const TextBox*, 9> inputs{&form_.Text1,  &form_.Text9,  &form_.Text11,
                                                &form_.Text15, &form_.Text16, &form_.Text10,
                                                &form_.Text3,  &form_.Text14, &form_.Text17};
     std::vector<std::string> bad;
     for (const TextBox* input : inputs) {
-        if (!form_.numbers.toDouble(input->text())) {
+        if (!draft.tryNumber(*input)) {
             bad.push_back(input->name());
         }
     }
@@ -66,7 +66,7 @@ bool BitrateCalculation::inputsAreNumbers() {
         form_.reports.report(Report{bad, ReportReason::NotANumber});
         return false;
     }
-    if (*form_.numbers.toDouble(form_.Text1.text()) * kSecondsPerMinute == 0) {
+    if (draft.number(form_.Text1) * kSecondsPerMinute == 0) {
         form_.reports.report(Report{{form_.Text1.name()}, ReportReason::ZeroPlayingTime});
         return false;
     }

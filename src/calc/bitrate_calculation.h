@@ -22,7 +22,7 @@ public:
     bool run(CalculationPath path);
 
 private:
-    bool inputsAreNumbers();
+    bool inputsAreNumbers(FieldDraft& draft);
     void computeInto(FieldDraft& draft, CalculationPath path);
     void audioSizes(FieldDraft& draft);
     void averageBitrate(FieldDraft& draft);

@@ -5,14 +5,36 @@
 
 namespace kelvaro {
 
-double FieldDraft::number(const TextBox& box) const {
-    const Entry* entry = find(&box);
-    return read(box.name(), entry ? std::string_view(entry->text) : box.text());
+std::optional<double> FieldDraft::tryNumber(const TextBox& box) {
+    return cachedNumber(&box, box.text());
 }
 
-double FieldDraft::number(const Label& label) const {
-    const Entry* entry = find(&label);
-    return read(label.name(), entry ? std::string_view(entry->text) : label.caption());
+double FieldDraft::number(const TextBox& box) {
+    return requireNumber(&box, box.name(), box.text());
+}
+
+double FieldDraft::number(const Label& label) {
+    return requireNumber(&label, label.name(), label.caption());
+}
+
+double FieldDraft::requireNumber(const void* control, const std::string& name,
+                                 std::string_view current) {
+    const std::optional<double>& number = cachedNumber(control, current);
+    if (!number) {
+        throw CalculationFailure(name + " holds no number");
+    }
+    return *number;
+}
+
+const std::optional<double>& FieldDraft::cachedNumber(const void* control,
+                                                      std::string_view current) {
+    Entry& entry = entryFor(control);
+    if (!entry.read) {
+        const bool written = entry.box || entry.label;
+        entry.number = numbers_.toDouble(written ? std::string_view(entry.text) : current);
+        entry.read = true;
+    }
+    return entry.number;
 }
 
 void FieldDraft::write(TextBox& box, double value) {
@@ -27,6 +49,7 @@ void FieldDraft::writeText(TextBox& box, std::string_view text) {
     Entry& entry = entryFor(&box);
     entry.box = &box;
     entry.text = box.maxLength() > 0 ? firstCharacters(text, box.maxLength()) : text;
+    entry.read = false;
 }
 
 void FieldDraft::write(Label& label, double value) {
@@ -37,6 +60,7 @@ void FieldDraft::writeCaption(Label& label, std::string_view caption) {
     Entry& entry = entryFor(&label);
     entry.label = &label;
     entry.text = caption;
+    entry.read = false;
 }
 
 void FieldDraft::write(Shape& shape, double width) {
@@ -61,32 +85,13 @@ void FieldDraft::commit() const {
 }
 
 FieldDraft::Entry& FieldDraft::entryFor(const void* control) {
-    for (Entry& entry : entries_) {
-        if (entry.control == control) {
-            return entry;
+    for (std::size_t i = 0; i < controls_.size(); ++i) {
+        if (controls_[i] == control) {
+            return entries_[i];
         }
     }
-    Entry entry;
-    entry.control = control;
-    entries_.push_back(std::move(entry));
-    return entries_.back();
-}
-
-const FieldDraft::Entry* FieldDraft::find(const void* control) const {
-    for (const Entry& entry : entries_) {
-        if (entry.control == control) {
-            return &entry;
-        }
-    }
-    return nullptr;
-}
-
-double FieldDraft::read(const std::string& name, std::string_view text) const {
-    std::optional<double> value = numbers_.toDouble(text);
-    if (!value) {
-        throw CalculationFailure(name + " holds no number");
-    }
-    return *value;
+    controls_.push_back(control);
+    return entries_.emplace_back();
 }
 
 std::string FieldDraft::textOf(double value) const {

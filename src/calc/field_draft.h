@@ -5,6 +5,7 @@
 #include "runtime/shape.h"
 #include "runtime/text_box.h"
 
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -24,10 +25,16 @@ public:
 // text, not with the unrounded value.
 class FieldDraft {
 public:
-    explicit FieldDraft(const NumberFormat& numbers) : numbers_(numbers) {}
+    explicit FieldDraft(const NumberFormat& numbers) : numbers_(numbers) {
+        controls_.reserve(kExpectedControls);
+        entries_.reserve(kExpectedControls);
+    }
 
-    double number(const TextBox& box) const;
-    double number(const Label& label) const;
+    // The field's number; nothing when its text is no number.
+    std::optional<double> tryNumber(const TextBox& box);
+    // The field's number; throws CalculationFailure when its text is none.
+    double number(const TextBox& box);
+    double number(const Label& label);
 
     void write(TextBox& box, double value);
     void writeText(TextBox& box, std::string_view text);
@@ -39,22 +46,28 @@ public:
     void commit() const;
 
 private:
+    // A control the calculation read or wrote. Each text is read as a
+    // number once: the fields do not change while the calculation runs.
+    static constexpr std::size_t kExpectedControls = 32;
+
     struct Entry {
-        const void* control = nullptr;
         TextBox* box = nullptr;
         Label* label = nullptr;
         Shape* shape = nullptr;
         std::string text;
         double width = 0.0;
+        bool read = false;
+        std::optional<double> number;
     };
 
     Entry& entryFor(const void* control);
-    const Entry* find(const void* control) const;
-    double read(const std::string& name, std::string_view text) const;
+    const std::optional<double>& cachedNumber(const void* control, std::string_view text);
+    double requireNumber(const void* control, const std::string& name, std::string_view text);
     std::string textOf(double value) const;
 
     const NumberFormat& numbers_;
-    std::vector<Entry> entries_;
+    std::vector<const void*> controls_; // in the order first touched
+    std::vector<Entry> entries_;        // one for each of controls_
 };
 
 } // namespace kelvaro

@@ -9,6 +9,7 @@ namespace kelvaro {
 namespace {
 
 constexpr int kSignificantDigits = 15;
+constexpr double kFirstExponentValue = 1e15;
 
 bool isBlank(char c) {
     return c == ' ' || c == '\t';
@@ -123,6 +124,12 @@ std::string NumberFormat::toText(double value) const {
         return "0";
     }
     std::array<char, 64> buffer{};
+    if (std::fabs(value) < kFirstExponentValue && value == std::trunc(value)) {
+        // Whole numbers below 1E15 are their plain digits.
+        auto [end, ec] = std::to_chars(buffer.data(), buffer.data() + buffer.size(),
+                                       static_cast<long long>(value));
+        return std::string(buffer.data(), end);
+    }
     auto [end, ec] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
                                    std::chars_format::general, kSignificantDigits);
     std::string text(buffer.data(), ec == std::errc{} ? end : buffer.data());
@@ -171,7 +178,7 @@ std::optional<std::int16_t> NumberFormat::toInt16(std::string_view text) const {
 
 bool NumberFormat::usesExponentForm(double value) {
     const double magnitude = std::fabs(value);
-    return magnitude != 0.0 && (magnitude < 1e-4 || magnitude >= 1e15);
+    return magnitude != 0.0 && (magnitude < 1e-4 || magnitude >= kFirstExponentValue);
 }
 
 } // namespace kelvaro
