@@ -1,0 +1,27 @@
+# Checks of the installed tree and of the Debian package; they run with the
+# other tests.
+if(NOT KELVARO_BUILD_TESTS)
+    return()
+endif()
+
+if(TARGET kelvaro)
+    set(with_program 1)
+else()
+    set(with_program 0)
+endif()
+# The About window and the manual page show the version as major.minor.build.
+set(release "${PROJECT_VERSION_MAJOR}.${PROJECT_VERSION_MINOR}.${PROJECT_VERSION_TWEAK}")
+
+add_test(NAME packaging.install_tree
+    COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/tests/check_install_tree.sh
+        ${CMAKE_COMMAND} ${CMAKE_BINARY_DIR} ${with_program} ${release})
+set_tests_properties(packaging.install_tree PROPERTIES LABELS packaging)
+
+# Without the program there is nothing for the package's dependencies to be
+# computed from.
+if(TARGET kelvaro)
+    add_test(NAME packaging.debian_package
+        COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/tests/check_debian_package.sh
+            ${CMAKE_COMMAND} ${CMAKE_CPACK_COMMAND} ${CMAKE_BINARY_DIR} ${PROJECT_VERSION})
+    set_tests_properties(packaging.debian_package PROPERTIES LABELS packaging TIMEOUT 300)
+endif()

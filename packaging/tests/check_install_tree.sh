@@ -1,0 +1,130 @@
+#!/usr/bin/env bash
+# Installs the build into a scratch DESTDIR under /usr and checks the tree:
+# exactly the expected files, icons of the right size, entries that point at
+# each other, and the desktop and AppStream validators' verdicts.
+#
+# Usage: check_install_tree.sh CMAKE BUILD_DIR WITH_PROGRAM RELEASE
+#   WITH_PROGRAM  1 when the build has the program target, else 0
+#   RELEASE       the version the metainfo and the manual page must name
+set -euo pipefail
+
+cmake=$1
+build=$2
+with_program=$3
+release=$4
+
+app_id=org.example.Kelvaro
+sizes=(16 24 32 48 64 72 96 128)
+
+stage=$(mktemp -d)
+trap 'rm -rf "$stage"' EXIT
+DESTDIR=$stage "$cmake" --install "$build" --prefix /usr >"$stage.log" 2>&1 || {
+    cat "$stage.log" >&2
+    rm -f "$stage.log"
+    exit 1
+}
+rm -f "$stage.log"
+root=$stage/usr
+share=$root/share
+
+failures=0
+fail() {
+    echo "FAIL: $*" >&2
+    failures=$((failures + 1))
+}
+
+# --- the tree holds exactly these files --------------------------------------
+expected=(
+    usr/share/applications/kelvaro.desktop
+    usr/share/icons/hicolor/scalable/apps/kelvaro.svg
+    usr/share/man/man1/kelvaro.1.gz
+    "usr/share/metainfo/$app_id.metainfo.xml"
+)
+for n in "${sizes[@]}"; do
+    expected+=("usr/share/icons/hicolor/${n}x${n}/apps/kelvaro.png")
+done
+if [[ $with_program == 1 ]]; then
+    expected+=(usr/bin/kelvaro)
+fi
+if ! tree_diff=$(diff <(printf '%s\n' "${expected[@]}" | sort) \
+    <(cd "$stage" && find . -type f -o -type l | sed 's|^\./||' | sort)); then
+    fail "installed tree differs from the expected list (< missing, > unexpected):"
+    echo "$tree_diff" >&2
+fi
+
+# --- the program ---------------------------------------------------------------
+if [[ $with_program == 1 && -e $root/bin/kelvaro ]]; then
+    [[ -x $root/bin/kelvaro ]] || fail "bin/kelvaro is not executable"
+    [[ $(file -b "$root/bin/kelvaro") == ELF* ]] || fail "bin/kelvaro is not an ELF program"
+fi
+
+# --- icons: each PNG has the size of its folder and an alpha channel -----------
+for n in "${sizes[@]}"; do
+    icon=$share/icons/hicolor/${n}x${n}/apps/kelvaro.png
+    [[ -e $icon ]] || continue
+    kind=$(file -b "$icon")
+    [[ $kind == "PNG image data, $n x $n, 8-bit/color RGBA"* ]] ||
+        fail "${n}x${n} icon is not a ${n}x${n} RGBA PNG: $kind"
+done
+svg=$share/icons/hicolor/scalable/apps/kelvaro.svg
+if [[ -e $svg ]]; then
+    [[ $(file -b "$svg") == SVG* ]] || fail "scalable icon is not an SVG: $(file -b "$svg")"
+fi
+
+# --- desktop entry ---------------------------------------------------------------
+desktop=$share/applications/kelvaro.desktop
+entry() { sed -n "s/^$1=//p" "$desktop"; }
+if [[ -e $desktop ]]; then
+    desktop-file-validate "$desktop" || fail "desktop-file-validate rejects kelvaro.desktop"
+    [[ $(entry Exec) == kelvaro ]] || fail "Exec is '$(entry Exec)', not kelvaro"
+    [[ $(entry Icon) == kelvaro ]] || fail "Icon is '$(entry Icon)', not kelvaro"
+    # Qt names the window class after the program, so this must follow Exec.
+    [[ $(entry StartupWMClass) == kelvaro ]] ||
+        fail "StartupWMClass is '$(entry StartupWMClass)', not kelvaro"
+    [[ $(entry Categories) == "AudioVideo;Video;" ]] ||
+        fail "Categories is '$(entry Categories)'"
+    [[ $(entry Terminal) == false ]] || fail "Terminal is not false"
+    for key in Name GenericName Comment; do
+        [[ -n $(entry "$key") ]] || fail "no English $key"
+        [[ -n $(entry "$key\\[de\\]") ]] || fail "no German $key[de]"
+    done
+fi
+
+# --- AppStream metainfo -----------------------------------------------------------
+metainfo=$share/metainfo/$app_id.metainfo.xml
+if [[ -e $metainfo ]]; then
+    appstreamcli validate --no-net --strict "$metainfo" >"$stage/as.log" 2>&1 || {
+        cat "$stage/as.log" >&2
+        fail "appstreamcli rejects the metainfo file"
+    }
+    grep -q "<id>$app_id</id>" "$metainfo" || fail "metainfo id is not $app_id"
+    grep -q '<launchable type="desktop-id">kelvaro.desktop</launchable>' "$metainfo" ||
+        fail "metainfo does not launch kelvaro.desktop"
+    grep -q "<release version=\"$release\"" "$metainfo" ||
+        fail "metainfo has no release $release"
+    grep -q '<content_rating type="oars-1.1"' "$metainfo" || fail "metainfo has no OARS rating"
+    grep -q '<screenshot type="default">' "$metainfo" || fail "metainfo has no screenshot"
+    # The whole tree: the launchable's desktop entry and the icons are found.
+    appstreamcli validate-tree --no-net --strict "$stage/usr" >"$stage/as.log" 2>&1 || {
+        cat "$stage/as.log" >&2
+        fail "appstreamcli rejects the installed tree"
+    }
+fi
+
+# --- manual page --------------------------------------------------------------------
+man_page=$share/man/man1/kelvaro.1.gz
+if [[ -e $man_page ]]; then
+    gzip -t "$man_page" || fail "manual page is not a valid gzip file"
+    zcat "$man_page" | grep -q "^\\.TH KELVARO 1 .*\"Kelvaro $release\"" ||
+        fail "manual page header does not name Kelvaro $release"
+    if command -v groff >/dev/null; then
+        warnings=$(zcat "$man_page" | groff -man -ww -z 2>&1)
+        [[ -z $warnings ]] || fail "groff warns about the manual page: $warnings"
+    fi
+fi
+
+if ((failures > 0)); then
+    echo "$failures check(s) failed" >&2
+    exit 1
+fi
+echo "install tree OK (${#expected[@]} files)"
