@@ -1,0 +1,114 @@
+#include "form_binding.h"
+
+#include "shape_widget.h"
+#include "widget_sync.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScrollBar>
+
+#include <stdexcept>
+
+namespace kelvaro {
+
+namespace {
+
+// Runs fn with the widget while it exists.
+template <typename Widget, typename Fn> auto whileAlive(Widget* widget, Fn fn) {
+    return [guard = QPointer<Widget>(widget), fn] {
+        if (!guard.isNull()) {
+            fn(*guard);
+        }
+    };
+}
+
+} // namespace
+
+FormBinding::FormBinding(Program& program, QWidget& form1) : program_(program), form1_(&form1) {
+    bindTextBoxes();
+    bindComboBoxes();
+    bindScrollBar();
+    bindLabels();
+    bindShapes();
+    bindButtons();
+}
+
+template <typename Widget> Widget* FormBinding::find(const std::string& name) const {
+    auto* widget = form1_->findChild<Widget*>(widget_sync::toQString(name));
+    if (widget == nullptr) {
+        throw std::logic_error("Form1 has no widget " + name);
+    }
+    return widget;
+}
+
+void FormBinding::bindTextBoxes() {
+    for (int number = 1; number <= 20; ++number) {
+        TextBox* box = program_.form.textBox("Text" + std::to_string(number));
+        if (box == nullptr) {
+            continue;
+        }
+        auto* edit = find<QLineEdit>(box->name());
+        widget_sync::show(*box, *edit);
+        box->change.connect(whileAlive(edit, [box](QLineEdit& e) { widget_sync::show(*box, e); }));
+        QObject::connect(edit, &QLineEdit::textEdited,
+                         [box](const QString& text) { box->setText(text.toStdString()); });
+    }
+}
+
+void FormBinding::bindComboBoxes() {
+    for (const char* name : {"Combo1", "Combo2", "Combo3"}) {
+        ComboBox* combo = program_.form.comboBox(name);
+        auto* widget = find<QComboBox>(name);
+        widget_sync::show(*combo, *widget);
+        combo->changed.connect(
+            whileAlive(widget, [combo](QComboBox& w) { widget_sync::show(*combo, w); }));
+        QObject::connect(widget, &QComboBox::activated,
+                         [combo](int index) { combo->choose(index); });
+        QObject::connect(widget->lineEdit(), &QLineEdit::textEdited,
+                         [combo](const QString& text) { combo->editText(text.toStdString()); });
+    }
+}
+
+void FormBinding::bindScrollBar() {
+    ScrollBar& bar = program_.form.HScroll1;
+    auto* widget = find<QScrollBar>(bar.name());
+    widget_sync::show(bar, *widget);
+    const auto show = whileAlive(widget, [&bar](QScrollBar& w) { widget_sync::show(bar, w); });
+    bar.change.connect(show);
+    bar.rangeChanged.connect(show);
+    QObject::connect(widget, &QScrollBar::valueChanged, [&bar](int value) { bar.setValue(value); });
+}
+
+void FormBinding::bindLabels() {
+    for (const char* name : {"Label8", "Label13", "Label22", "Label29", "Label26"}) {
+        Label* label = program_.form.label(name);
+        auto* widget = find<QLabel>(name);
+        widget_sync::show(*label, *widget);
+        label->changed.connect(
+            whileAlive(widget, [label](QLabel& w) { widget_sync::show(*label, w); }));
+    }
+}
+
+void FormBinding::bindShapes() {
+    for (const char* name : {"Shape1", "Shape2", "Shape3", "Shape6", "Shape7", "Shape8"}) {
+        Shape* shape = program_.form.shape(name);
+        auto* widget = find<ShapeWidget>(name);
+        widget_sync::show(*shape, *widget);
+        shape->changed.connect(
+            whileAlive(widget, [shape](ShapeWidget& w) { widget_sync::show(*shape, w); }));
+    }
+}
+
+void FormBinding::bindButtons() {
+    Program& p = program_;
+    QObject::connect(find<QPushButton>("Command1"), &QPushButton::clicked,
+                     [&p] { p.calculation.Form1_Command1_Click(); });
+    QObject::connect(find<QPushButton>("Command2"), &QPushButton::clicked,
+                     [&p] { p.lifeCycle.Form1_Command2_Click(); });
+    QObject::connect(find<QPushButton>("Command3"), &QPushButton::clicked,
+                     [&p] { p.lifeCycle.Form1_Command3_Click(); });
+}
+
+} // namespace kelvaro

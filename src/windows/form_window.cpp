@@ -1,0 +1,48 @@
+#include "form_window.h"
+
+#include "twips.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QPainter>
+#include <QScreen>
+
+namespace kelvaro {
+
+FormWindow::FormWindow(const WindowSpec& spec)
+    : QWidget(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
+                           Qt::MSWindowsFixedSizeDialogHint),
+      background_(QString::fromLatin1(spec.background)) {
+    setObjectName(QString::fromLatin1(spec.name));
+    setWindowTitle(QString::fromUtf8(spec.caption));
+    setFixedSize(pixels(spec.clientWidth), pixels(spec.clientHeight));
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void FormWindow::centreOnScreen() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (screen == nullptr) {
+        return;
+    }
+    QRect place(QPoint(0, 0), size());
+    place.moveCenter(screen->availableGeometry().center());
+    move(place.topLeft());
+}
+
+void FormWindow::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.fillRect(rect(), palette().color(QPalette::Window));
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawPixmap(0, 0, background_);
+}
+
+void FormWindow::closeEvent(QCloseEvent* event) {
+    if (closeHandler_ && !closeHandler_()) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+}
+
+} // namespace kelvaro

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "layout_spec.h"
+
+#include <QPixmap>
+#include <QWidget>
+
+#include <functional>
+
+namespace kelvaro {
+
+// A top-level window of the program: fixed client size, no maximise button,
+// its background picture drawn unscaled from the top-left corner. What a
+// close through the frame does is handed in: the handler returns whether the
+// window may close.
+class FormWindow : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit FormWindow(const WindowSpec& spec);
+
+    void setCloseHandler(std::function<bool()> handler) { closeHandler_ = std::move(handler); }
+    void centreOnScreen();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    QPixmap background_;
+    std::function<bool()> closeHandler_;
+};
+
+} // namespace kelvaro

@@ -1,0 +1,112 @@
+#include "gui.h"
+
+#include "about_layout.h"
+#include "form1_extras.h"
+#include "form1_layout.h"
+#include "form_binding.h"
+#include "form_window.h"
+#include "mark_presenter.h"
+#include "program_icon.h"
+#include "window_builder.h"
+
+#include <QCoreApplication>
+#include <QPushButton>
+
+// The resource file is compiled into this library; a static library has to
+// register it by hand.
+static void registerResources() {
+#ifdef KELVARO_HAS_RESOURCES
+    Q_INIT_RESOURCE(resources);
+#endif
+}
+
+namespace kelvaro {
+
+namespace {
+
+// Runs a member of the Gui while the Gui exists: the core's events outlive it.
+auto whileAlive(const std::shared_ptr<Gui*>& self, void (Gui::*member)()) {
+    return [weak = std::weak_ptr<Gui*>(self), member] {
+        if (const auto gui = weak.lock()) {
+            ((**gui).*member)();
+        }
+    };
+}
+
+} // namespace
+
+Gui::Gui(Program& program) : program_(program), self_(std::make_shared<Gui*>(this)) {
+    registerResources();
+    form1_ = WindowBuilder::build(form1Window(), form1Controls());
+    form1_->setWindowIcon(programIcon());
+    Form1Extras::apply(*form1_);
+    binding_ = std::make_unique<FormBinding>(program_, *form1_);
+    marks_ = std::make_unique<MarkPresenter>(program_.form, *form1_);
+    form1_->setCloseHandler([&program] {
+        program.lifeCycle.closeForm1();
+        return true;
+    });
+    form1_->centreOnScreen();
+    connectWindows();
+}
+
+Gui::~Gui() = default;
+
+void Gui::connectWindows() {
+    program_.form.window.changed.connect(whileAlive(self_, &Gui::showForm1));
+    program_.about.changed.connect(whileAlive(self_, &Gui::showAbout));
+    program_.lifeCycle.programEnded.connect([] { QCoreApplication::quit(); });
+}
+
+void Gui::start() {
+    program_.start();
+    form1_->activateWindow();
+    if (auto* text1 = form1_->findChild<QWidget*>(QStringLiteral("Text1"))) {
+        text1->setFocus(Qt::OtherFocusReason);
+    }
+}
+
+QWidget* Gui::form1() const {
+    return form1_.get();
+}
+
+QWidget* Gui::about() const {
+    return about_.get();
+}
+
+void Gui::showForm1() {
+    form1_->setVisible(program_.form.window.visible());
+}
+
+void Gui::showAbout() {
+    const bool visible = program_.about.visible();
+    if (visible && !about_) {
+        createAbout();
+    }
+    if (!about_) {
+        return;
+    }
+    about_->setVisible(visible);
+    if (visible) {
+        about_->activateWindow();
+    }
+}
+
+void Gui::createAbout() {
+    about_ = WindowBuilder::build(aboutWindow(), aboutControls());
+    about_->setWindowIcon(programIcon());
+    Program& p = program_;
+    auto* ok = about_->findChild<QPushButton*>(QStringLiteral("Command1"));
+    QObject::connect(ok, &QPushButton::clicked, [&p] { p.lifeCycle.About_Command1_Click(); });
+    about_->setCloseHandler([&p] {
+        if (p.lifeCycle.ended()) {
+            return true;
+        }
+        p.lifeCycle.closeAbout();
+        return false;
+    });
+    about_->centreOnScreen();
+    ok->setFocus(Qt::OtherFocusReason);
+}
+
+} // namespace kelvaro

@@ -1,0 +1,45 @@
+#pragma once
+
+#include "handlers/program.h"
+
+#include <memory>
+
+class QWidget;
+
+namespace kelvaro {
+
+class FormBinding;
+class FormWindow;
+class MarkPresenter;
+
+// The Qt windows of the program, bound to its core. The caller creates the
+// QApplication and runs its event loop.
+class Gui {
+public:
+    explicit Gui(Program& program);
+    ~Gui();
+    Gui(const Gui&) = delete;
+    Gui& operator=(const Gui&) = delete;
+
+    // Runs the load handler, shows the main window and puts the focus on Text1.
+    void start();
+
+    QWidget* form1() const;
+    // nullptr until the About window is first shown.
+    QWidget* about() const;
+
+private:
+    void connectWindows();
+    void showForm1();
+    void showAbout();
+    void createAbout();
+
+    Program& program_;
+    std::unique_ptr<FormWindow> form1_;
+    std::unique_ptr<FormWindow> about_;
+    std::unique_ptr<FormBinding> binding_;
+    std::unique_ptr<MarkPresenter> marks_;
+    std::shared_ptr<Gui*> self_;
+};
+
+} // namespace kelvaro

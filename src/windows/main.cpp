@@ -1,0 +1,29 @@
+#include "display_check.h"
+#include "gui.h"
+#include "locale/decimal_separator.h"
+#include "program_icon.h"
+
+#include <QApplication>
+
+#include <iostream>
+
+int main(int argc, char* argv[]) {
+    if (!kelvaro::displayAvailable()) {
+        std::cerr << "Kelvaro kann kein Fenster öffnen: keine grafische Anzeige gefunden "
+                     "(DISPLAY und WAYLAND_DISPLAY sind nicht gesetzt oder erreichbar).\n";
+        return 1;
+    }
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("kelvaro"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Kelvaro"));
+    QApplication::setApplicationVersion(QStringLiteral("0.1.0.17"));
+    QApplication::setDesktopFileName(QStringLiteral("kelvaro"));
+    // The program ends through its own life cycle, not when a window hides.
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    kelvaro::Program program{kelvaro::NumberFormat(kelvaro::decimalSeparatorFromEnvironment())};
+    kelvaro::Gui gui(program);
+    QApplication::setWindowIcon(kelvaro::programIcon());
+    gui.start();
+    return QApplication::exec();
+}

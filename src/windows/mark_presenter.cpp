@@ -1,0 +1,172 @@
+#include "mark_presenter.h"
+
+#include "handlers/report_text.h"
+#include "layout_fonts.h"
+#include "widget_sync.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+
+#include <algorithm>
+
+namespace kelvaro {
+
+namespace {
+
+const QColor kMarked(255, 205, 205);
+const QColor kMessageBack(255, 255, 225);
+constexpr int kMessageTextWidth = 300;
+constexpr int kGap = 2;
+
+// Fields that the lists fill lie below the client area: their list stands in.
+struct StandIn {
+    const char* field;
+    const char* widget;
+};
+constexpr StandIn kStandIns[] = {{"Text10", "Combo1"}, {"Text11", "Combo2"}, {"Text16", "Combo3"}};
+
+void setBase(QWidget& widget, const QColor& colour) {
+    QPalette palette = widget.palette();
+    palette.setColor(QPalette::Base, colour);
+    widget.setPalette(palette);
+}
+
+QColor defaultBase(const QWidget& widget) {
+    return QApplication::palette(&widget).color(QPalette::Base);
+}
+
+// The widget whose background shows the mark: a list's text area.
+QWidget& markTarget(QWidget& widget) {
+    if (auto* combo = qobject_cast<QComboBox*>(&widget)) {
+        return *combo->lineEdit();
+    }
+    return widget;
+}
+
+} // namespace
+
+MarkPresenter::MarkPresenter(Form1& form, QWidget& form1)
+    : form_(form), window_(&form1), message_(new QLabel(&form1)) {
+    message_->setObjectName(QStringLiteral("ReportMessage"));
+    message_->setTextFormat(Qt::PlainText);
+    message_->setWordWrap(true);
+    message_->setFont(layoutFont(LayoutFont::F1));
+    message_->setFrameShape(QFrame::Box);
+    message_->setLineWidth(1);
+    message_->setContentsMargins(4, 2, 4, 2);
+    message_->setAutoFillBackground(true);
+    QPalette palette = message_->palette();
+    palette.setColor(QPalette::Window, kMessageBack);
+    palette.setColor(QPalette::WindowText, QColor(0, 0, 0));
+    message_->setPalette(palette);
+    message_->setAttribute(Qt::WA_TransparentForMouseEvents);
+    message_->setAccessibleName(QStringLiteral("Hinweis"));
+    message_->hide();
+    form_.reports.marksChanged.connect([this, guard = QPointer<QWidget>(&form1)] {
+        if (!guard.isNull()) {
+            refresh();
+        }
+    });
+}
+
+void MarkPresenter::refresh() {
+    unmarkAll();
+    const Report* first = nullptr;
+    for (const Report& report : form_.reports.marks()) {
+        if (report.fields.empty()) {
+            first = first != nullptr ? first : &report;
+            continue;
+        }
+        if (QWidget* widget = shownWidgetOf(report.fields.front())) {
+            mark(*widget);
+            first = first != nullptr ? first : &report;
+        }
+    }
+    if (first == nullptr) {
+        message_->hide();
+        return;
+    }
+    showMessage(*first);
+}
+
+void MarkPresenter::unmarkAll() {
+    for (const QPointer<QWidget>& widget : marked_) {
+        if (!widget.isNull()) {
+            setBase(*widget, defaultBase(*widget));
+        }
+    }
+    marked_.clear();
+}
+
+void MarkPresenter::mark(QWidget& widget) {
+    QWidget& target = markTarget(widget);
+    setBase(target, kMarked);
+    marked_.emplace_back(&target);
+}
+
+QWidget* MarkPresenter::shownWidgetOf(const std::string& field) const {
+    std::string name = field;
+    for (const StandIn& standIn : kStandIns) {
+        if (name == standIn.field) {
+            name = standIn.widget;
+        }
+    }
+    auto* widget = window_->findChild<QWidget*>(widget_sync::toQString(name));
+    if (widget == nullptr || widget->isHidden() ||
+        !window_->rect().intersects(widget->geometry())) {
+        return nullptr;
+    }
+    return widget;
+}
+
+QRect MarkPresenter::resultsArea() const {
+    QRect area;
+    for (const char* name : {"Text12", "Text8", "Text13"}) {
+        if (auto* widget = window_->findChild<QWidget*>(QString::fromLatin1(name))) {
+            area = area.united(widget->geometry());
+        }
+    }
+    return area;
+}
+
+void MarkPresenter::showMessage(const Report& first) {
+    const ReportTextContext context{form_.numbers.separator(), form_.HScroll1.min(),
+                                    form_.HScroll1.max()};
+    const std::string field =
+        first.fields.empty() ? ReportChannel::kCalculation : first.fields.front();
+    message_->setText(widget_sync::toQString(reportText(field, first.reason, context)));
+    if (first.fields.empty()) {
+        place(resultsArea(), true);
+    } else {
+        place(shownWidgetOf(field)->geometry(), false);
+    }
+    message_->show();
+    message_->raise();
+    QAccessibleEvent alert(message_, QAccessible::Alert);
+    QAccessible::updateAccessibility(&alert);
+}
+
+void MarkPresenter::place(const QRect& anchor, bool preferAbove) {
+    const QMargins margins = message_->contentsMargins();
+    const int frame = message_->frameWidth();
+    const QRect text = message_->fontMetrics().boundingRect(QRect(0, 0, kMessageTextWidth, 1000),
+                                                            Qt::TextWordWrap, message_->text());
+    const int width = text.width() + margins.left() + margins.right() + 2 * frame + 1;
+    const int height = text.height() + margins.top() + margins.bottom() + 2 * frame;
+    const QRect client = window_->rect();
+    const int x = std::clamp(anchor.left(), kGap, std::max(kGap, client.width() - width - kGap));
+    const int below = anchor.bottom() + 1 + kGap;
+    const int above = anchor.top() - height - kGap;
+    const bool fitsBelow = below + height <= client.height() - kGap;
+    const bool fitsAbove = above >= kGap;
+    int y = below;
+    if ((preferAbove && fitsAbove) || (!fitsBelow && fitsAbove)) {
+        y = above;
+    }
+    message_->setGeometry(x, y, width, height);
+}
+
+} // namespace kelvaro

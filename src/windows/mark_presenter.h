@@ -1,0 +1,38 @@
+#pragma once
+
+#include "calc/form1.h"
+
+#include <QPointer>
+#include <QRect>
+#include <QWidget>
+
+#include <vector>
+
+class QLabel;
+
+namespace kelvaro {
+
+// Shows the report channel's marks in the main window: every marked field
+// gets a light red background, and a small floating message next to the
+// first one (near the results when the calculation failed) says in German
+// what is expected. Neither changes the layout; both go when the marks go.
+class MarkPresenter {
+public:
+    MarkPresenter(Form1& form, QWidget& form1);
+
+private:
+    void refresh();
+    void unmarkAll();
+    void mark(QWidget& widget);
+    void showMessage(const Report& first);
+    QWidget* shownWidgetOf(const std::string& field) const;
+    QRect resultsArea() const;
+    void place(const QRect& anchor, bool preferAbove);
+
+    Form1& form_;
+    QPointer<QWidget> window_;
+    QLabel* message_;
+    std::vector<QPointer<QWidget>> marked_;
+};
+
+} // namespace kelvaro

@@ -1,0 +1,99 @@
+#include "widget_sync.h"
+
+#include "shape_widget.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QScrollBar>
+#include <QSignalBlocker>
+
+namespace kelvaro::widget_sync {
+
+namespace {
+
+bool sameItems(const ComboBox& combo, const QComboBox& widget) {
+    const auto& items = combo.items();
+    if (static_cast<int>(items.size()) != widget.count()) {
+        return false;
+    }
+    for (int i = 0; i < widget.count(); ++i) {
+        const auto& item = items[static_cast<std::size_t>(i)];
+        if (widget.itemText(i) != toQString(item.text) || widget.itemData(i).toInt() != item.data) {
+            return false;
+        }
+    }
+    return true;
+}
+
+void showItems(const ComboBox& combo, QComboBox& widget) {
+    widget.clear();
+    for (const auto& item : combo.items()) {
+        widget.addItem(toQString(item.text), item.data);
+    }
+}
+
+} // namespace
+
+QString toQString(const std::string& text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+int cursorAfter(const QString& old, int cursor, const QString& text) {
+    if (old == text) {
+        return cursor;
+    }
+    const auto grown = text.size() - old.size();
+    const bool grewAtCursor =
+        grown > 0 && text.startsWith(old.left(cursor)) && text.endsWith(old.mid(cursor));
+    return grewAtCursor ? cursor + static_cast<int>(grown) : 0;
+}
+
+void showText(QLineEdit& edit, const QString& text) {
+    if (edit.text() == text) {
+        return;
+    }
+    const int cursor = cursorAfter(edit.text(), edit.cursorPosition(), text);
+    const QSignalBlocker blocker(edit);
+    edit.setText(text);
+    edit.setCursorPosition(cursor);
+}
+
+void show(const TextBox& box, QLineEdit& edit) {
+    showText(edit, toQString(box.text()));
+}
+
+void show(const ComboBox& combo, QComboBox& widget) {
+    const QSignalBlocker blocker(widget);
+    QLineEdit& edit = *widget.lineEdit();
+    const QString text = toQString(combo.text());
+    const int cursor = cursorAfter(edit.text(), edit.cursorPosition(), text);
+    if (!sameItems(combo, widget)) {
+        showItems(combo, widget);
+    }
+    if (widget.currentIndex() != combo.listIndex()) {
+        widget.setCurrentIndex(combo.listIndex());
+    }
+    const QSignalBlocker editBlocker(edit);
+    if (edit.text() != text) {
+        edit.setText(text);
+    }
+    edit.setCursorPosition(cursor);
+}
+
+void show(const ScrollBar& bar, QScrollBar& widget) {
+    const QSignalBlocker blocker(widget);
+    widget.setRange(bar.min(), bar.max());
+    widget.setValue(bar.value());
+}
+
+void show(const Label& label, QLabel& widget) {
+    widget.setText(toQString(label.caption()));
+}
+
+void show(const Shape& shape, ShapeWidget& widget) {
+    widget.setWidthTwips(static_cast<double>(shape.width()));
+    widget.setHidden(!shape.visible());
+}
+
+} // namespace kelvaro::widget_sync

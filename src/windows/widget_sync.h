@@ -1,0 +1,42 @@
+#pragma once
+
+#include "runtime/combo_box.h"
+#include "runtime/label.h"
+#include "runtime/scroll_bar.h"
+#include "runtime/shape.h"
+#include "runtime/text_box.h"
+
+#include <QString>
+
+#include <string>
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QScrollBar;
+
+namespace kelvaro {
+
+class ShapeWidget;
+
+// Copies the state of a core control into its widget, with the widget's
+// signals blocked, so that nothing flows back into the core.
+namespace widget_sync {
+
+QString toQString(const std::string& text);
+
+// The cursor stays where it was when the text did not change, and behind the
+// inserted part when the text only grew at the cursor; a text replaced as a
+// whole shows from its start.
+int cursorAfter(const QString& old, int cursor, const QString& text);
+void showText(QLineEdit& edit, const QString& text);
+
+void show(const TextBox& box, QLineEdit& edit);
+void show(const ComboBox& combo, QComboBox& widget);
+void show(const ScrollBar& bar, QScrollBar& widget);
+void show(const Label& label, QLabel& widget);
+void show(const Shape& shape, ShapeWidget& widget);
+
+} // namespace widget_sync
+
+} // namespace kelvaro
