@@ -1,6 +1,7 @@
 #include "calc/field_draft.h"
 
 #include <cmath>
+#include <limits>
 #include <utility>
 
 namespace kelvaro {
@@ -66,6 +67,10 @@ void FieldDraft::writeCaption(Label& label, std::string_view caption) {
 void FieldDraft::write(Shape& shape, double width) {
     if (!std::isfinite(width)) {
         throw CalculationFailure(shape.name() + " width is not finite");
+    }
+    // The width is held in single precision: a wider bar cannot be drawn.
+    if (width > std::numeric_limits<float>::max()) {
+        throw CalculationFailure(shape.name() + " width is beyond single precision");
     }
     Entry& entry = entryFor(&shape);
     entry.shape = &shape;
