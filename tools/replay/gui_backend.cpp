@@ -1,0 +1,233 @@
+#include "gui_backend.h"
+
+#include "windows/gui.h"
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTest>
+
+#include <clocale>
+#include <cstdio>
+#include <stdexcept>
+#include <utility>
+
+namespace kelvaro {
+
+namespace {
+
+// Lets the windows take in what an action caused before the next one.
+void settle() {
+    QCoreApplication::processEvents();
+    QCoreApplication::processEvents();
+}
+
+// The key a keyboard would send for a printable ASCII character; other
+// characters arrive as text alone, as from an input method.
+Qt::Key keyFor(const QString& character) {
+    if (character.size() != 1) {
+        return Qt::Key_unknown;
+    }
+    const char16_t c = character.front().toUpper().unicode();
+    if (c >= 0x20 && c < 0x7F) {
+        return static_cast<Qt::Key>(c);
+    }
+    return Qt::Key_unknown;
+}
+
+void typeText(QWidget* target, const std::string& text) {
+    for (const std::string& character : charactersOf(text)) {
+        const QString typed = QString::fromStdString(character);
+        QTest::sendKeyEvent(QTest::Click, target, keyFor(typed), typed, Qt::NoModifier);
+    }
+}
+
+template <class Widget> Widget* childOf(const QWidget* window, const std::string& name) {
+    auto* widget = window ? window->findChild<Widget*>(QString::fromStdString(name)) : nullptr;
+    if (widget == nullptr) {
+        throw std::logic_error("kelvaro-replay: the windows have no control " + name);
+    }
+    return widget;
+}
+
+std::string flag(bool value) {
+    return value ? "1" : "0";
+}
+
+std::string twips(double width) {
+    char buffer[64];
+    std::snprintf(buffer, sizeof buffer, "%.2f", width);
+    return buffer;
+}
+
+std::string textOf(const QString& text) {
+    return text.toStdString();
+}
+
+} // namespace
+
+GuiBackend::GuiBackend(int& argc, char** argv, NumberFormat numbers) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    app_ = std::make_unique<QApplication>(argc, argv);
+    // The application object takes the C library's locale from the
+    // environment; the dump writes its widths with a point whatever it is.
+    std::setlocale(LC_NUMERIC, "C");
+    program_ = std::make_unique<Program>(std::move(numbers));
+    gui_ = std::make_unique<Gui>(*program_);
+    gui_->start();
+    settle();
+}
+
+GuiBackend::~GuiBackend() {
+    gui_.reset();
+    program_.reset();
+    app_.reset();
+}
+
+QWidget* GuiBackend::form1() const {
+    return gui_->form1();
+}
+
+QWidget* GuiBackend::about() const {
+    return gui_->about();
+}
+
+QLineEdit* GuiBackend::field(const std::string& name) const {
+    return childOf<QLineEdit>(form1(), name);
+}
+
+QComboBox* GuiBackend::list(const std::string& name) const {
+    return childOf<QComboBox>(form1(), name);
+}
+
+// The user brings the window forward and clicks into the control.
+void GuiBackend::focus(QWidget* widget) const {
+    widget->window()->activateWindow();
+    widget->setFocus(Qt::MouseFocusReason);
+    settle();
+}
+
+void GuiBackend::set(const std::string& name, const std::string& text) {
+    QLineEdit* edit = field(name);
+    focus(edit);
+    QGuiApplication::clipboard()->setText(QString::fromStdString(text));
+    QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
+    settle();
+}
+
+void GuiBackend::keys(const std::string& name, const std::string& text) {
+    QLineEdit* edit = field(name);
+    focus(edit);
+    QTest::keyClick(edit, Qt::Key_End);
+    typeText(edit, text);
+    settle();
+}
+
+void GuiBackend::backspace(const std::string& name, int times) {
+    QLineEdit* edit = field(name);
+    focus(edit);
+    QTest::keyClick(edit, Qt::Key_End);
+    for (int i = 0; i < times; ++i) {
+        QTest::keyClick(edit, Qt::Key_Backspace);
+    }
+    settle();
+}
+
+// Opens the list and clicks the item in it, as with the mouse.
+void GuiBackend::choose(const std::string& name, int index) {
+    QComboBox* combo = list(name);
+    focus(combo);
+    combo->showPopup();
+    settle();
+    QAbstractItemView* view = combo->view();
+    const QModelIndex item =
+        combo->model()->index(index, combo->modelColumn(), combo->rootModelIndex());
+    view->scrollTo(item);
+    settle();
+    const QPoint centre = view->visualRect(item).center();
+    QTest::mouseMove(view->viewport(), centre);
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::NoModifier, centre);
+    settle();
+}
+
+// Replaces the text in the list's text area by typing, then presses Enter.
+void GuiBackend::edit(const std::string& name, const std::string& text) {
+    QLineEdit* edit = list(name)->lineEdit();
+    focus(edit);
+    QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
+    if (text.empty()) {
+        QTest::keyClick(edit, Qt::Key_Delete);
+    }
+    typeText(edit, text);
+    QTest::keyClick(edit, Qt::Key_Return);
+    settle();
+}
+
+// Drags the slider's handle to the value and lets go.
+void GuiBackend::slide(int value) {
+    auto* slider = childOf<QScrollBar>(form1(), "HScroll1");
+    slider->setSliderDown(true);
+    slider->setSliderPosition(value);
+    slider->setSliderDown(false);
+    settle();
+}
+
+void GuiBackend::click(const std::string& button) {
+    QPushButton* target = button == "About.Command1" ? childOf<QPushButton>(about(), "Command1")
+                                                     : childOf<QPushButton>(form1(), button);
+    QTest::mouseClick(target, Qt::LeftButton);
+    settle();
+}
+
+void GuiBackend::close(const std::string& window) {
+    QWidget* target = window == "Form1" ? form1() : about();
+    target->close();
+    settle();
+}
+
+StateDump GuiBackend::dump() {
+    const QWidget* form = form1();
+    const auto* slider = childOf<QScrollBar>(form, "HScroll1");
+    StateDump out{
+        {"Form1.Visible", flag(form->isVisible())},
+        {"About.Visible", flag(about() != nullptr && about()->isVisible())},
+        {"Text1", textOf(field("Text1")->text())},
+        {"HScroll1.Value", std::to_string(slider->value())},
+        {"HScroll1.Max", std::to_string(slider->maximum())},
+    };
+    for (const char* name : {"Combo1", "Combo2", "Combo3"}) {
+        const QComboBox* combo = list(name);
+        out.emplace_back(std::string(name) + ".ListIndex", std::to_string(combo->currentIndex()));
+        out.emplace_back(std::string(name) + ".Text", textOf(combo->lineEdit()->text()));
+    }
+    for (const char* name :
+         {"Text9", "Text11", "Text15", "Text16", "Text10", "Text3", "Text14", "Text17", "Text4",
+          "Text5", "Text18", "Text7", "Text8", "Text12", "Text13"}) {
+        out.emplace_back(name, textOf(field(name)->text()));
+    }
+    for (const char* name : {"Label8", "Label13", "Label22", "Label29", "Label26"}) {
+        out.emplace_back(name, textOf(childOf<QLabel>(form, name)->text()));
+    }
+    for (const char* name : {"Shape1", "Shape2", "Shape3", "Shape6", "Shape7", "Shape8"}) {
+        const auto* bar = childOf<QWidget>(form, name);
+        out.emplace_back(std::string(name) + ".Width",
+                         twips(bar->property("widthTwips").toDouble()));
+        out.emplace_back(std::string(name) + ".Visible", flag(!bar->isHidden()));
+    }
+    return out;
+}
+
+} // namespace kelvaro
+
+std::unique_ptr<kelvaro::ReplayBackend> makeGuiBackend(int& argc, char** argv,
+                                                       kelvaro::NumberFormat numbers) {
+    return std::make_unique<kelvaro::GuiBackend>(argc, argv, std::move(numbers));
+}
