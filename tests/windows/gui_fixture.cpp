@@ -1,0 +1,93 @@
+#include "gui_fixture.h"
+
+#include <QAbstractItemView>
+#include <QCoreApplication>
+#include <QScreen>
+#include <QTest>
+
+#include <algorithm>
+#include <cstdlib>
+
+namespace kelvaro {
+
+GuiFixture::GuiFixture() : program_(NumberFormat(',')), gui_(program_) {
+    gui_.start();
+    settle();
+}
+
+GuiFixture::~GuiFixture() {
+    settle();
+}
+
+::testing::AssertionResult GuiFixture::isCentred(const QWidget* window) {
+    const QPoint offset =
+        window->frameGeometry().center() - window->screen()->availableGeometry().center();
+    const int frame = std::max(window->frameGeometry().width() - window->width(), 2);
+    if (std::abs(offset.x()) <= frame && std::abs(offset.y()) <= frame) {
+        return ::testing::AssertionSuccess();
+    }
+    return ::testing::AssertionFailure()
+           << window->objectName().toStdString() << " is off the screen's centre by " << offset.x()
+           << ", " << offset.y();
+}
+
+void GuiFixture::settle() {
+    QCoreApplication::processEvents();
+    QCoreApplication::processEvents();
+}
+
+void GuiFixture::clickInto(QWidget* widget) const {
+    widget->window()->activateWindow();
+    widget->setFocus(Qt::MouseFocusReason);
+    settle();
+}
+
+void GuiFixture::typeInto(QLineEdit* edit, const QString& text) const {
+    clickInto(edit);
+    QTest::keyClick(edit, Qt::Key_End);
+    QTest::keyClicks(edit, text);
+    settle();
+}
+
+// Selects the whole text and types the new one over it.
+void GuiFixture::replaceText(QLineEdit* edit, const QString& text) const {
+    clickInto(edit);
+    QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(edit, text);
+    settle();
+}
+
+void GuiFixture::pressKey(QWidget* widget, Qt::Key key) const {
+    QTest::keyClick(widget, key);
+    settle();
+}
+
+void GuiFixture::click(QPushButton* button) const {
+    QTest::mouseClick(button, Qt::LeftButton);
+    settle();
+}
+
+void GuiFixture::chooseFromPopup(QComboBox* combo, int index) const {
+    clickInto(combo);
+    combo->showPopup();
+    settle();
+    QAbstractItemView* view = combo->view();
+    const QModelIndex item =
+        combo->model()->index(index, combo->modelColumn(), combo->rootModelIndex());
+    view->scrollTo(item);
+    settle();
+    const QPoint centre = view->visualRect(item).center();
+    QTest::mouseMove(view->viewport(), centre);
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::NoModifier, centre);
+    settle();
+}
+
+void GuiFixture::dragSliderTo(int value) const {
+    QScrollBar* bar = slider();
+    bar->setSliderDown(true);
+    bar->setSliderPosition(value);
+    bar->setSliderDown(false);
+    settle();
+}
+
+} // namespace kelvaro

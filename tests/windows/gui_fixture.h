@@ -1,0 +1,65 @@
+#pragma once
+
+#include "handlers/program.h"
+#include "windows/gui.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QString>
+#include <QWidget>
+
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+#include <string>
+
+namespace kelvaro {
+
+// The program with its real windows, started in a German setting (decimal
+// comma), driven by input events as a user would drive it.
+class GuiFixture : public ::testing::Test {
+protected:
+    GuiFixture();
+    ~GuiFixture() override;
+
+    QWidget* form1() const { return gui_.form1(); }
+    QWidget* about() const { return gui_.about(); }
+
+    // The control of that name in the window; a missing one fails the test.
+    template <class Widget = QWidget>
+    Widget* control(const QString& name, const QWidget* window = nullptr) const {
+        const QWidget* in = window ? window : form1();
+        auto* widget = in ? in->findChild<Widget*>(name) : nullptr;
+        if (widget == nullptr) {
+            throw std::runtime_error("no control " + name.toStdString() + " of the expected kind");
+        }
+        return widget;
+    }
+    QLineEdit* field(const QString& name) const { return control<QLineEdit>(name); }
+    QLabel* label(const QString& name) const { return control<QLabel>(name); }
+    QComboBox* list(const QString& name) const { return control<QComboBox>(name); }
+    QScrollBar* slider() const { return control<QScrollBar>("HScroll1"); }
+    std::string text(const QString& name) const { return field(name)->text().toStdString(); }
+    std::string caption(const QString& name) const { return label(name)->text().toStdString(); }
+
+    // The window's centre lies on the screen's, give or take its frame.
+    static ::testing::AssertionResult isCentred(const QWidget* window);
+
+    // User actions; each lets the windows take in its effects.
+    static void settle();
+    void clickInto(QWidget* widget) const;
+    void typeInto(QLineEdit* edit, const QString& text) const;
+    void replaceText(QLineEdit* edit, const QString& text) const;
+    void pressKey(QWidget* widget, Qt::Key key) const;
+    void click(QPushButton* button) const;
+    void chooseFromPopup(QComboBox* combo, int index) const;
+    void dragSliderTo(int value) const;
+
+    Program program_;
+    Gui gui_;
+};
+
+} // namespace kelvaro

@@ -1,0 +1,197 @@
+// The two windows against their layout tables: places, sizes, fonts, the
+// hidden fields and the fixed window size.
+#include "expected_layout.h"
+#include "gui_fixture.h"
+
+#include <QApplication>
+#include <QFontInfo>
+#include <QRect>
+#include <QTest>
+
+#include <algorithm>
+#include <cmath>
+#include <string>
+
+namespace kelvaro {
+namespace {
+
+using expected::Box;
+using expected::Font;
+using expected::kClientHeightPx;
+using expected::kClientWidthPx;
+
+// A length in twips shown in pixels: exact when it is a whole number of
+// pixels, otherwise either neighbouring pixel.
+::testing::AssertionResult inPixels(const char* what, int pixels, int twips) {
+    const double exact = twips / 15.0;
+    const bool ok = twips % 15 == 0 ? pixels == twips / 15
+                                    : pixels == static_cast<int>(std::floor(exact)) ||
+                                          pixels == static_cast<int>(std::ceil(exact));
+    if (ok) {
+        return ::testing::AssertionSuccess();
+    }
+    return ::testing::AssertionFailure() << what << " is " << pixels << " px, the layout gives "
+                                         << twips << " twips = " << exact << " px";
+}
+
+// The control's rectangle in the client area of its window.
+QRect placeOf(const QWidget* widget) {
+    return QRect(widget->mapTo(widget->window(), QPoint(0, 0)), widget->size());
+}
+
+class LayoutTest : public GuiFixture {
+protected:
+    void expectBox(const Box& box, const QWidget* window) {
+        SCOPED_TRACE(box.name);
+        const QWidget* widget = control(box.name, window);
+        const QRect place = placeOf(widget);
+        EXPECT_TRUE(inPixels("left", place.x(), box.left));
+        EXPECT_TRUE(inPixels("top", place.y(), box.top));
+        EXPECT_TRUE(inPixels("height", place.height(), box.height));
+        if (box.width != expected::kSetByCalculation) {
+            EXPECT_TRUE(inPixels("width", place.width(), box.width));
+            return;
+        }
+        const double twips = widget->property("widthTwips").toDouble();
+        EXPECT_NEAR(place.width(), twips / 15.0, 1.0) << "bar width " << twips << " twips";
+    }
+
+    void openAbout() { click(control<QPushButton>("Command3")); }
+};
+
+// Every control of both windows, each against its row of the layout.
+TEST_F(LayoutTest, EveryControlStandsWhereTheLayoutPlacesIt) {
+    for (const Box& box : expected::kForm1Boxes) {
+        expectBox(box, form1());
+    }
+    for (const auto& line : expected::kForm1Lines) {
+        SCOPED_TRACE(line.name);
+        const QRect place = placeOf(control(line.name));
+        const bool horizontal = line.y1 == line.y2;
+        const int along1 =
+            (horizontal ? std::min(line.x1, line.x2) : std::min(line.y1, line.y2)) / 15;
+        const int along2 =
+            (horizontal ? std::max(line.x1, line.x2) : std::max(line.y1, line.y2)) / 15;
+        const int across = (horizontal ? line.y1 : line.x1) / 15;
+        const int start = horizontal ? place.left() : place.top();
+        const int end = horizontal ? place.right() : place.bottom();
+        const int from = horizontal ? place.top() : place.left();
+        const int to = horizontal ? place.bottom() : place.right();
+        const int thickness = horizontal ? place.height() : place.width();
+        EXPECT_EQ(start, along1);
+        EXPECT_TRUE(end == along2 || end == along2 - 1) << "ends at " << end << ", not " << along2;
+        EXPECT_TRUE(from <= across && across <= to)
+            << "runs at " << from << ".." << to << ", not through " << across;
+        EXPECT_GE(thickness, 1);
+        EXPECT_LE(thickness, 2);
+    }
+    openAbout();
+    ASSERT_NE(about(), nullptr);
+    for (const Box& box : expected::kAboutBoxes) {
+        expectBox(box, about());
+    }
+}
+
+struct FontFace {
+    const char* family;
+    int pixelSize;
+    bool bold;
+};
+
+// 8.25 pt, 12.75 pt, 9 pt and 12 pt at 96 dots per inch; the layout's faces
+// mapped to their metric-compatible Liberation fonts.
+FontFace faceOf(Font font) {
+    switch (font) {
+    case Font::F1:
+        return {"Liberation Sans", 11, false};
+    case Font::F2:
+        return {"Liberation Serif", 11, false};
+    case Font::F3:
+        return {"Liberation Serif", 17, false};
+    case Font::F4:
+        return {"Liberation Serif", 12, false};
+    case Font::F5:
+        return {"Liberation Sans", 16, true};
+    case Font::None:
+        break;
+    }
+    return {"", 0, false};
+}
+
+TEST_F(LayoutTest, EveryControlDrawsInItsLayoutFont) {
+    for (const Box& box : expected::kForm1Boxes) {
+        if (box.font == Font::None) {
+            continue;
+        }
+        SCOPED_TRACE(box.name);
+        const FontFace face = faceOf(box.font);
+        const QFontInfo info(control(box.name)->font());
+        EXPECT_EQ(info.family().toStdString(), face.family);
+        EXPECT_EQ(info.pixelSize(), face.pixelSize);
+        EXPECT_EQ(info.bold(), face.bold);
+        EXPECT_FALSE(info.italic());
+        EXPECT_FALSE(info.underline());
+        EXPECT_FALSE(info.strikeOut());
+    }
+}
+
+TEST_F(LayoutTest, OnlyText8AndLabel8HaveTextColoursOfTheirOwn) {
+    EXPECT_EQ(field("Text8")->palette().color(QPalette::Text), QColor(255, 0, 0));
+    EXPECT_EQ(label("Label8")->palette().color(QPalette::WindowText), QColor(64, 0, 64));
+    const QColor defaultText = QApplication::palette().color(QPalette::Text);
+    const QColor defaultLabel = QApplication::palette().color(QPalette::WindowText);
+    for (const Box& box : expected::kForm1Boxes) {
+        const std::string name = box.name;
+        if (name == "Text8" || name == "Label8") {
+            continue;
+        }
+        SCOPED_TRACE(name);
+        const QWidget* widget = control(box.name);
+        if (const auto* edit = qobject_cast<const QLineEdit*>(widget)) {
+            EXPECT_EQ(edit->palette().color(QPalette::Text), defaultText);
+        } else if (const auto* caption = qobject_cast<const QLabel*>(widget)) {
+            EXPECT_EQ(caption->palette().color(QPalette::WindowText), defaultLabel);
+        }
+    }
+    openAbout();
+    EXPECT_EQ(control<QLabel>("Label1", about())->palette().color(QPalette::WindowText),
+              QColor(255, 0, 0));
+}
+
+// The eleven hidden fields lie below the client area, so no user sees them.
+TEST_F(LayoutTest, HiddenFieldsLieOutsideTheClientArea) {
+    const QRect client(0, 0, kClientWidthPx, kClientHeightPx);
+    for (const char* name : {"Text2", "Text4", "Text5", "Text6", "Text7", "Text10", "Text11",
+                             "Text16", "Text18", "Text19", "Text20"}) {
+        SCOPED_TRACE(name);
+        const QWidget* widget = control(name);
+        EXPECT_FALSE(placeOf(widget).intersects(client));
+        EXPECT_EQ(widget->isHidden(), std::string(name) == "Text2");
+    }
+    EXPECT_EQ(form1()->size(), client.size());
+}
+
+// Neither window can be resized or maximised; both have the layout's caption.
+TEST_F(LayoutTest, WindowsAreFixedInSize) {
+    openAbout();
+    ASSERT_NE(about(), nullptr);
+    const struct {
+        QWidget* window;
+        const char* caption;
+    } windows[] = {{form1(), "Kelvaro  [BETA]    v. 0.1.17"}, {about(), "About Kelvaro"}};
+    const QSize client(kClientWidthPx, kClientHeightPx);
+    for (const auto& [window, caption] : windows) {
+        SCOPED_TRACE(caption);
+        EXPECT_EQ(window->windowTitle().toStdString(), caption);
+        EXPECT_EQ(window->size(), client);
+        EXPECT_EQ(window->minimumSize(), client);
+        EXPECT_EQ(window->maximumSize(), client);
+        EXPECT_FALSE(window->windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
+        window->resize(800, 600);
+        settle();
+        EXPECT_EQ(window->size(), client);
+    }
+}
+
+} // namespace
+} // namespace kelvaro
