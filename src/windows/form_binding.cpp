@@ -1,5 +1,6 @@
 #include "form_binding.h"
 
+#include "choice_list.h"
 #include "shape_widget.h"
 #include "widget_sync.h"
 
@@ -60,12 +61,11 @@ void FormBinding::bindTextBoxes() {
 void FormBinding::bindComboBoxes() {
     for (const char* name : {"Combo1", "Combo2", "Combo3"}) {
         ComboBox* combo = program_.form.comboBox(name);
-        auto* widget = find<QComboBox>(name);
+        auto* widget = find<ChoiceList>(name);
         widget_sync::show(*combo, *widget);
         combo->changed.connect(
-            whileAlive(widget, [combo](QComboBox& w) { widget_sync::show(*combo, w); }));
-        QObject::connect(widget, &QComboBox::activated,
-                         [combo](int index) { combo->choose(index); });
+            whileAlive(widget, [combo](ChoiceList& w) { widget_sync::show(*combo, w); }));
+        QObject::connect(widget, &ChoiceList::chosen, [combo](int index) { combo->choose(index); });
         QObject::connect(widget->lineEdit(), &QLineEdit::textEdited,
                          [combo](const QString& text) { combo->editText(text.toStdString()); });
     }
@@ -82,12 +82,17 @@ void FormBinding::bindScrollBar() {
 }
 
 void FormBinding::bindLabels() {
-    for (const char* name : {"Label8", "Label13", "Label22", "Label29", "Label26"}) {
+    Label& resolution = program_.form.Label8;
+    auto* resolutionWidget = find<QLabel>(resolution.name());
+    widget_sync::show(resolution, *resolutionWidget);
+    resolution.changed.connect(whileAlive(
+        resolutionWidget, [&resolution](QLabel& w) { widget_sync::show(resolution, w); }));
+    for (const char* name : {"Label13", "Label22", "Label29", "Label26"}) {
         Label* label = program_.form.label(name);
         auto* widget = find<QLabel>(name);
-        widget_sync::show(*label, *widget);
+        widget_sync::showSize(*label, *widget);
         label->changed.connect(
-            whileAlive(widget, [label](QLabel& w) { widget_sync::show(*label, w); }));
+            whileAlive(widget, [label](QLabel& w) { widget_sync::showSize(*label, w); }));
     }
 }
 

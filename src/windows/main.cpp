@@ -15,7 +15,8 @@ int main(int argc, char* argv[]) {
     }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("kelvaro"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Kelvaro"));
+    // No display name: on X11 Qt would append it to every caption that does
+    // not end with it, and the main window's caption is fixed by its layout.
     QApplication::setApplicationVersion(QStringLiteral("0.1.0.17"));
     QApplication::setDesktopFileName(QStringLiteral("kelvaro"));
     // The program ends through its own life cycle, not when a window hides.

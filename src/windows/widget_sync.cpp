@@ -91,6 +91,11 @@ void show(const Label& label, QLabel& widget) {
     widget.setText(toQString(label.caption()));
 }
 
+void showSize(const Label& label, QLabel& widget) {
+    show(label, widget);
+    widget.setToolTip(toQString(label.caption()) + QStringLiteral(" MB"));
+}
+
 void show(const Shape& shape, ShapeWidget& widget) {
     widget.setWidthTwips(static_cast<double>(shape.width()));
     widget.setHidden(!shape.visible());

@@ -35,6 +35,8 @@ void show(const TextBox& box, QLineEdit& edit);
 void show(const ComboBox& combo, QComboBox& widget);
 void show(const ScrollBar& bar, QScrollBar& widget);
 void show(const Label& label, QLabel& widget);
+// A size caption may be wider than its label: the tool tip shows it whole.
+void showSize(const Label& label, QLabel& widget);
 void show(const Shape& shape, ShapeWidget& widget);
 
 } // namespace widget_sync

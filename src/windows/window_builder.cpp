@@ -1,7 +1,9 @@
 #include "window_builder.h"
 
+#include "choice_list.h"
 #include "layout_fonts.h"
 #include "line_widget.h"
+#include "list_style.h"
 #include "shape_widget.h"
 #include "twips.h"
 
@@ -47,10 +49,14 @@ QLineEdit* makeTextBox(const ControlSpec& spec, QWidget* parent) {
 }
 
 QComboBox* makeComboBox(const ControlSpec& spec, QWidget* parent) {
-    auto* combo = new QComboBox(parent);
+    auto* combo = new ChoiceList(parent);
+    auto* style = new ListStyle();
+    style->setParent(combo);
+    combo->setStyle(style);
     combo->setEditable(true);
     // Typing chooses nothing: no completion, no insertion, and duplicates on
-    // so that Enter does not pick a matching item.
+    // so that Enter does not add or pick a matching item (ChoiceList keeps
+    // the choice when the editing finishes).
     combo->setCompleter(nullptr);
     combo->setInsertPolicy(QComboBox::NoInsert);
     combo->setDuplicatesEnabled(true);
@@ -72,7 +78,6 @@ QLabel* makeLabel(const ControlSpec& spec, QWidget* parent) {
     auto* label = new QLabel(QString::fromUtf8(spec.text), parent);
     label->setTextFormat(Qt::PlainText);
     label->setAlignment(alignmentOf(spec.align) | Qt::AlignTop);
-    label->setAttribute(Qt::WA_TransparentForMouseEvents);
     return label;
 }
 

@@ -1,0 +1,70 @@
+#include "choice_list.h"
+
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QSignalBlocker>
+
+#include <utility>
+
+namespace kelvaro {
+
+namespace {
+
+using Finish = std::function<void(const std::function<void()>&)>;
+
+// The list's text area: Enter and the focus leaving finish the editing,
+// whether the list forwards the event or it arrives here directly.
+class FinishingEdit : public QLineEdit {
+public:
+    FinishingEdit(QWidget* parent, Finish finish) : QLineEdit(parent), finish_(std::move(finish)) {}
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override {
+        if (event->key() != Qt::Key_Return && event->key() != Qt::Key_Enter) {
+            QLineEdit::keyPressEvent(event);
+            return;
+        }
+        finish_([&] { QLineEdit::keyPressEvent(event); });
+    }
+
+    void focusOutEvent(QFocusEvent* event) override {
+        finish_([&] { QLineEdit::focusOutEvent(event); });
+    }
+
+private:
+    Finish finish_;
+};
+
+} // namespace
+
+ChoiceList::ChoiceList(QWidget* parent) : QComboBox(parent) {
+    setEditable(true);
+    setLineEdit(new FinishingEdit(
+        this, [this](const std::function<void()>& deliver) { finishEditing(deliver); }));
+    connect(this, &QComboBox::activated, this, &ChoiceList::onActivated);
+}
+
+void ChoiceList::finishEditing(const std::function<void()>& deliver) {
+    const int index = currentIndex();
+    const QString text = lineEdit()->text();
+    const int cursor = lineEdit()->cursorPosition();
+    finishingEdit_ = true;
+    deliver();
+    finishingEdit_ = false;
+    if (currentIndex() == index && lineEdit()->text() == text) {
+        return;
+    }
+    const QSignalBlocker listBlocker(this);
+    const QSignalBlocker editBlocker(lineEdit());
+    setCurrentIndex(index);
+    lineEdit()->setText(text);
+    lineEdit()->setCursorPosition(cursor);
+}
+
+void ChoiceList::onActivated(int index) {
+    if (!finishingEdit_) {
+        emit chosen(index);
+    }
+}
+
+} // namespace kelvaro
