@@ -102,19 +102,32 @@ TEST_F(InputBindingTest, MovingTheSliderWritesThePlayingTimeAndRecalculates) {
     expectResultsForNinetyMinutes();
 
     QScrollBar* bar = slider();
-    clickInto(bar);
-    pressKey(bar, Qt::Key_Right);
-    EXPECT_EQ(bar->value(), 91);
-    EXPECT_EQ(text("Text1"), "91");
     QTest::mouseClick(bar, Qt::LeftButton, Qt::NoModifier, sliderPart(QStyle::SC_ScrollBarAddLine));
     settle();
-    EXPECT_EQ(bar->value(), 92) << "an arrow click moves by 1";
-    EXPECT_EQ(text("Text1"), "92");
-    EXPECT_EQ(text("Text4"), "5520");
+    EXPECT_EQ(bar->value(), 91) << "an arrow click moves by 1";
+    EXPECT_EQ(text("Text1"), "91");
+    EXPECT_EQ(text("Text4"), "5460");
     QTest::mouseClick(bar, Qt::LeftButton, Qt::NoModifier, sliderPart(QStyle::SC_ScrollBarAddPage));
     settle();
-    EXPECT_EQ(bar->value(), 93) << "a click into the track moves by 1";
-    EXPECT_EQ(text("Text1"), "93");
+    EXPECT_EQ(bar->value(), 92) << "a click into the track moves by 1";
+    EXPECT_EQ(text("Text1"), "92");
+    QTest::mouseClick(bar, Qt::LeftButton, Qt::NoModifier, sliderPart(QStyle::SC_ScrollBarSubLine));
+    settle();
+    EXPECT_EQ(bar->value(), 91);
+    EXPECT_EQ(text("Text1"), "91");
+}
+
+// The arrow keys move a focused horizontal slider the way they point.
+TEST_F(InputBindingTest, ArrowKeysMoveTheSliderTheWayTheyPoint) {
+    QScrollBar* bar = slider();
+    clickInto(bar);
+    pressKey(bar, Qt::Key_Right);
+    EXPECT_EQ(bar->value(), 121);
+    EXPECT_EQ(text("Text1"), "121");
+    pressKey(bar, Qt::Key_Left);
+    pressKey(bar, Qt::Key_Left);
+    EXPECT_EQ(bar->value(), 119);
+    EXPECT_EQ(text("Text1"), "119");
 }
 
 TEST_F(InputBindingTest, EnterInAListsTextAreaChoosesNothing) {
@@ -139,6 +152,13 @@ TEST_F(InputBindingTest, EnterInAListsTextAreaChoosesNothing) {
     EXPECT_EQ(slider()->maximum(), 620);
     EXPECT_FALSE(control("Shape1")->isHidden());
     EXPECT_TRUE(control("Shape6")->isHidden());
+
+    // Leaving the text area does not choose the item it names either.
+    QComboBox* second = list("Combo3");
+    replaceText(second->lineEdit(), "160 kbps");
+    pressKey(second->lineEdit(), Qt::Key_Tab);
+    EXPECT_EQ(second->currentIndex(), -1);
+    EXPECT_EQ(text("Text16"), "0");
 
     // After a choice, typing another item's text keeps the choice.
     chooseFromPopup(audio, 5);
