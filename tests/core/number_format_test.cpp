@@ -1,0 +1,227 @@
+#include "runtime/number_format.h"
+
+#include <gtest/gtest.h>
+
+#include <cfloat>
+#include <cmath>
+#include <cstdint>
+#include <cstdlib>
+#include <optional>
+#include <string>
+
+namespace kelvaro {
+namespace {
+
+constexpr std::optional<double> kNone = std::nullopt;
+
+std::string withSeparator(std::string text, char separator) {
+    for (char& c : text) {
+        if (c == '.') {
+            c = separator;
+        }
+    }
+    return text;
+}
+
+// Number to text, written here with a point; the comma locale must give the
+// same text with a comma.
+struct ToTextRow {
+    const char* name;
+    double value;
+    const char* text;
+};
+
+class NumberToText : public ::testing::TestWithParam<ToTextRow> {};
+
+TEST_P(NumberToText, WritesLikePercent15GInBothLocales) {
+    const ToTextRow& row = GetParam();
+    EXPECT_EQ(NumberFormat('.').toText(row.value), row.text);
+    EXPECT_EQ(NumberFormat(',').toText(row.value), withSeparator(row.text, ','));
+}
+
+TEST_P(NumberToText, EveryWrittenTextReadsBack) {
+    const ToTextRow& row = GetParam();
+    for (char separator : {'.', ','}) {
+        const NumberFormat numbers(separator);
+        const std::optional<double> back = numbers.toDouble(numbers.toText(row.value));
+        ASSERT_TRUE(back.has_value()) << separator;
+        EXPECT_EQ(*back, std::strtod(row.text, nullptr));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, NumberToText,
+    ::testing::Values(
+        ToTextRow{"whole_without_grouping", 4342016, "4342016"},
+        ToTextRow{"fraction", 168.75, "168.75"}, ToTextRow{"caption_example", 2662.25, "2662.25"},
+        ToTextRow{"average_of_worked_example", 4342016.0 * 8 / 7200, "4824.46222222222"},
+        ToTextRow{"negative", -11284.7, "-11284.7"}, ToTextRow{"negative_whole", -5140, "-5140"},
+        ToTextRow{"fifteen_digits_rounded_down", 1.0 / 3, "0.333333333333333"},
+        ToTextRow{"fifteen_digits_rounded_up", 2.0 / 3, "0.666666666666667"},
+        ToTextRow{"binary_noise_hidden", 0.1 + 0.2, "0.3"},
+        ToTextRow{"sixteen_digits_rounded", 12345678901234.56, "12345678901234.6"},
+        ToTextRow{"largest_plain_whole", 999999999999999, "999999999999999"},
+        ToTextRow{"exponent_from_1E15", 1e15, "1E+15"},
+        ToTextRow{"rounding_reaches_1E15", 999999999999999.875, "1E+15"},
+        ToTextRow{"long_exponent_form", 123456789012345678.0, "1.23456789012346E+17"},
+        ToTextRow{"plain_at_1E_minus_4", 0.0001, "0.0001"},
+        ToTextRow{"plain_just_above_1E_minus_4", 0.000123456789012345678, "0.000123456789012346"},
+        ToTextRow{"exponent_below_1E_minus_4", 0.00001, "1E-05"},
+        ToTextRow{"exponent_with_fraction", 0.000015, "1.5E-05"},
+        ToTextRow{"negative_exponent_form", -0.000015, "-1.5E-05"},
+        ToTextRow{"three_digit_exponent", 1.5e300, "1.5E+300"},
+        ToTextRow{"smallest_subnormal", 4.9406564584124654e-324, "4.94065645841247E-324"},
+        ToTextRow{"zero", 0.0, "0"}, ToTextRow{"negative_zero", -0.0, "0"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// Text to number.
+struct ToDoubleRow {
+    const char* name;
+    char separator;
+    const char* text;
+    std::optional<double> value;
+};
+
+class TextToNumber : public ::testing::TestWithParam<ToDoubleRow> {};
+
+TEST_P(TextToNumber, ReadsOnlyNumbersOfTheLocale) {
+    const ToDoubleRow& row = GetParam();
+    const std::optional<double> value = NumberFormat(row.separator).toDouble(row.text);
+    ASSERT_EQ(value.has_value(), row.value.has_value()) << '"' << row.text << '"';
+    if (value) {
+        EXPECT_EQ(*value, *row.value);
+        EXPECT_TRUE(std::isfinite(*value));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, TextToNumber,
+    ::testing::Values(
+        ToDoubleRow{"de_whole", ',', "4596736", 4596736},
+        ToDoubleRow{"de_fraction", ',', "1,5", 1.5},
+        ToDoubleRow{"de_dangling_separator", ',', "4824,", 4824},
+        ToDoubleRow{"de_leading_separator", ',', ",5", 0.5},
+        ToDoubleRow{"de_negative", ',', "-11284,7", -11284.7},
+        ToDoubleRow{"de_negative_cut", ',', "-1128", -1128},
+        ToDoubleRow{"de_plus_sign", ',', "+12", 12},
+        ToDoubleRow{"de_leading_zeros", ',', "090", 90},
+        ToDoubleRow{"de_negative_zero", ',', "-0", 0},
+        ToDoubleRow{"de_blanks_around", ',', "  12,5  ", 12.5},
+        ToDoubleRow{"de_tabs_around", ',', "\t7\t", 7},
+        ToDoubleRow{"de_exponent_as_written", ',', "1,5E-05", 0.000015},
+        ToDoubleRow{"de_exponent_plus", ',', "1E+15", 1e15},
+        ToDoubleRow{"de_exponent_lower_case", ',', "2e3", 2000},
+        ToDoubleRow{"de_dangling_separator_exponent", ',', "5,E2", 500},
+        ToDoubleRow{"de_largest_double", ',', "1,7976931348623157E308", DBL_MAX},
+        ToDoubleRow{"de_subnormal", ',', "1E-310", 1e-310},
+        ToDoubleRow{"de_underflow_is_zero", ',', "1E-400", 0},
+        ToDoubleRow{"de_huge_negative_exponent", ',', "1E-99999999999", 0},
+        ToDoubleRow{"de_underflow_exponent_with_leading_zeros", ',', "1E-0000000000400", 0},
+        ToDoubleRow{"de_overflow_exponent_with_leading_zeros", ',', "1E0000000000400", kNone},
+        ToDoubleRow{
+            "de_underflow_many_fraction_digits", ',',
+            "0,000000000000000000000000000000000000000000000000000000000000000000000000000"
+            "00000000000000000000000000000000000000000000000000000000000000000000000000000"
+            "00000000000000000000000000000000000000000000000000000000000000000000000000000"
+            "00000000000000000000000000000000000000000000000000000000000000000000000000000"
+            "000000000000000000000000000000000000000000000000000000000000000000000000000001",
+            0},
+        ToDoubleRow{"de_zero_with_huge_exponent", ',', "0E999", 0},
+        ToDoubleRow{"de_point_is_no_separator", ',', "1.5", kNone},
+        ToDoubleRow{"de_point_grouping", ',', "1.000", kNone},
+        ToDoubleRow{"de_blank_grouping", ',', "1 000", kNone},
+        ToDoubleRow{"de_two_separators", ',', "1,2,3", kNone},
+        ToDoubleRow{"de_empty", ',', "", kNone}, ToDoubleRow{"de_blanks_only", ',', "   ", kNone},
+        ToDoubleRow{"de_lone_plus", ',', "+", kNone}, ToDoubleRow{"de_lone_minus", ',', "-", kNone},
+        ToDoubleRow{"de_lone_separator", ',', ",", kNone},
+        ToDoubleRow{"de_sign_and_separator", ',', "-,", kNone},
+        ToDoubleRow{"de_blank_after_sign", ',', "- 5", kNone},
+        ToDoubleRow{"de_two_signs", ',', "+-1", kNone},
+        ToDoubleRow{"de_dangling_exponent", ',', "1E", kNone},
+        ToDoubleRow{"de_exponent_sign_only", ',', "1E-", kNone},
+        ToDoubleRow{"de_exponent_without_digits_before", ',', "E5", kNone},
+        ToDoubleRow{"de_separator_before_exponent", ',', ",E5", kNone},
+        ToDoubleRow{"de_fractional_exponent", ',', "1E2,5", kNone},
+        ToDoubleRow{"de_letters", ',', "abc", kNone},
+        ToDoubleRow{"de_trailing_letter", ',', "12a", kNone},
+        ToDoubleRow{"de_hexadecimal", ',', "0x1A", kNone},
+        ToDoubleRow{"de_newline_after", ',', "5\n", kNone},
+        ToDoubleRow{"de_no_break_space_before", ',',
+                    "\xC2\xA0"
+                    "5",
+                    kNone},
+        ToDoubleRow{"de_inf", ',', "inf", kNone},
+        ToDoubleRow{"de_infinity", ',', "-Infinity", kNone},
+        ToDoubleRow{"de_nan", ',', "nan", kNone}, ToDoubleRow{"de_overflow", ',', "1E309", kNone},
+        ToDoubleRow{"de_negative_overflow", ',', "-1E309", kNone},
+        ToDoubleRow{"de_huge_exponent", ',', "1E99999999999", kNone},
+        ToDoubleRow{"c_fraction", '.', "1.5", 1.5},
+        ToDoubleRow{"c_dangling_separator", '.', "5.", 5},
+        ToDoubleRow{"c_leading_separator", '.', ".5", 0.5},
+        ToDoubleRow{"c_exponent_as_written", '.', "1.5E-05", 0.000015},
+        ToDoubleRow{"c_comma_is_no_separator", '.', "1,5", kNone},
+        ToDoubleRow{"c_comma_grouping", '.', "1,000", kNone},
+        ToDoubleRow{"c_lone_separator", '.', ".", kNone}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// Text to 16-bit whole number: rounded half to even, within its range.
+struct ToInt16Row {
+    const char* name;
+    char separator;
+    const char* text;
+    std::optional<std::int16_t> value;
+};
+
+class TextToWholeNumber : public ::testing::TestWithParam<ToInt16Row> {};
+
+TEST_P(TextToWholeNumber, RoundsHalfToEvenWithinRange) {
+    const ToInt16Row& row = GetParam();
+    EXPECT_EQ(NumberFormat(row.separator).toInt16(row.text), row.value) << '"' << row.text << '"';
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, TextToWholeNumber,
+    ::testing::Values(
+        ToInt16Row{"de_half_down_to_even", ',', "2,5", 2},
+        ToInt16Row{"de_half_up_to_even", ',', "3,5", 4},
+        ToInt16Row{"de_negative_half_to_even", ',', "-2,5", -2},
+        ToInt16Row{"de_half_to_zero", ',', "0,5", 0}, ToInt16Row{"de_above_half", ',', "2,6", 3},
+        ToInt16Row{"de_below_half", ',', "2,4", 2}, ToInt16Row{"de_leading_zero", ',', "090", 90},
+        ToInt16Row{"de_blanks", ',', " 7 ", 7}, ToInt16Row{"de_exponent", ',', "1E4", 10000},
+        ToInt16Row{"de_largest", ',', "32767", 32767},
+        ToInt16Row{"de_largest_rounded", ',', "32767,4", 32767},
+        ToInt16Row{"de_largest_half_out", ',', "32767,5", std::nullopt},
+        ToInt16Row{"de_above_range", ',', "32768", std::nullopt},
+        ToInt16Row{"de_far_above_range", ',', "1E5", std::nullopt},
+        ToInt16Row{"de_smallest", ',', "-32768", -32768},
+        ToInt16Row{"de_smallest_half_to_even", ',', "-32768,5", -32768},
+        ToInt16Row{"de_below_range_rounded", ',', "-32768,6", std::nullopt},
+        ToInt16Row{"de_below_range", ',', "-32769", std::nullopt},
+        ToInt16Row{"de_point_in_german", ',', "2.5", std::nullopt},
+        ToInt16Row{"de_letters", ',', "abc", std::nullopt},
+        ToInt16Row{"de_empty", ',', "", std::nullopt},
+        ToInt16Row{"de_blank", ',', " ", std::nullopt},
+        ToInt16Row{"c_half_down_to_even", '.', "2.5", 2},
+        ToInt16Row{"c_half_up_to_even", '.', "3.5", 4},
+        ToInt16Row{"c_comma_in_english", '.', "2,5", std::nullopt}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// Fifteen digits round the largest doubles up beyond the range, so their
+// text does not read back: a calculation that writes one fails instead.
+TEST(NumberToText, LargestDoubleIsWrittenBeyondTheRange) {
+    const NumberFormat numbers(',');
+    EXPECT_EQ(numbers.toText(DBL_MAX), "1,79769313486232E+308");
+    EXPECT_FALSE(numbers.toDouble(numbers.toText(DBL_MAX)).has_value());
+    EXPECT_EQ(numbers.toText(1.79769313486231e308), "1,79769313486231E+308");
+    EXPECT_TRUE(numbers.toDouble("1,79769313486231E+308").has_value());
+}
+
+TEST(WholeNumberToText, PlainDigitsWithMinusSign) {
+    EXPECT_EQ(NumberFormat::toText(std::int16_t{9608}), "9608");
+    EXPECT_EQ(NumberFormat::toText(std::int16_t{0}), "0");
+    EXPECT_EQ(NumberFormat::toText(std::int16_t{-32768}), "-32768");
+    EXPECT_EQ(NumberFormat::toText(std::int16_t{32767}), "32767");
+}
+
+} // namespace
+} // namespace kelvaro
