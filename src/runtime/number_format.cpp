@@ -1,5 +1,6 @@
 #include "runtime/number_format.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -108,8 +109,11 @@ bool isTiny(const NumberParts& parts) {
         position = -static_cast<long>(
             firstFraction == std::string_view::npos ? parts.fraction.size() : firstFraction);
     }
+    // Leading zeros of the exponent count for nothing; nine digits decide.
+    std::string_view digits = parts.exponent;
+    digits.remove_prefix(std::min(digits.find_first_not_of('0'), digits.size()));
     long exponent = 0;
-    for (char c : parts.exponent.substr(0, 9)) {
+    for (char c : digits.substr(0, 9)) {
         exponent = exponent * 10 + (c - '0');
     }
     return (parts.exponentNegative ? -exponent : exponent) + position < 0;
