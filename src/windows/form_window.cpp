@@ -21,13 +21,23 @@ FormWindow::FormWindow(const WindowSpec& spec)
 }
 
 void FormWindow::centreOnScreen() {
+    centreWhenShown_ = !isVisible();
     const QScreen* screen = QGuiApplication::primaryScreen();
     if (screen == nullptr) {
         return;
     }
-    QRect place(QPoint(0, 0), size());
+    // move() places the frame; its size is known once the window is shown.
+    const QSize frame = frameGeometry().size().expandedTo(size());
+    QRect place(QPoint(0, 0), frame);
     place.moveCenter(screen->availableGeometry().center());
     move(place.topLeft());
+}
+
+void FormWindow::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (centreWhenShown_) {
+        centreOnScreen();
+    }
 }
 
 void FormWindow::paintEvent(QPaintEvent*) {

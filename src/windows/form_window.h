@@ -20,15 +20,19 @@ public:
     explicit FormWindow(const WindowSpec& spec);
 
     void setCloseHandler(std::function<bool()> handler) { closeHandler_ = std::move(handler); }
+    // Centres the window, frame included, now and again when it is first
+    // shown and its frame is known.
     void centreOnScreen();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     QPixmap background_;
     std::function<bool()> closeHandler_;
+    bool centreWhenShown_ = false;
 };
 
 } // namespace kelvaro

@@ -71,6 +71,9 @@ QScrollBar* makeScrollBar(QWidget* parent) {
     bar->setSingleStep(1);
     bar->setPageStep(1);
     bar->setTracking(true);
+    // A scroll bar inverts its keys for vertical scrolling; this one is a
+    // slider: the right arrow key raises the value, the left one lowers it.
+    bar->setInvertedControls(false);
     return bar;
 }
 
