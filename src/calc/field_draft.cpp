@@ -40,7 +40,9 @@ const std::optional<double>& FieldDraft::cachedNumber(const void* control,
 
 void FieldDraft::write(TextBox& box, double value) {
     const std::string text = textOf(value);
-    if (box.maxLength() > 0 && NumberFormat::usesExponentForm(value)) {
+    // Cutting an exponent form would leave another number, or none.
+    if (box.maxLength() > 0 && characterCount(text) > box.maxLength() &&
+        text.find('E') != std::string::npos) {
         throw CalculationFailure(box.name() + " cannot hold " + text);
     }
     writeText(box, text);
