@@ -46,7 +46,10 @@ int cursorAfter(const QString& old, int cursor, const QString& text) {
     const auto grown = text.size() - old.size();
     const bool grewAtCursor =
         grown > 0 && text.startsWith(old.left(cursor)) && text.endsWith(old.mid(cursor));
-    return grewAtCursor ? cursor + static_cast<int>(grown) : 0;
+    if (grewAtCursor) {
+        return cursor + static_cast<int>(grown);
+    }
+    return cursor == old.size() ? static_cast<int>(text.size()) : 0;
 }
 
 void showText(QLineEdit& edit, const QString& text) {

@@ -25,9 +25,10 @@ namespace widget_sync {
 
 QString toQString(const std::string& text);
 
-// The cursor stays where it was when the text did not change, and behind the
-// inserted part when the text only grew at the cursor; a text replaced as a
-// whole shows from its start.
+// The cursor stays where it was when the text did not change, goes behind
+// the inserted part when the text only grew at the cursor, stays at the end
+// when it was there, and otherwise goes to the start, so that a text
+// replaced as a whole shows from its beginning.
 int cursorAfter(const QString& old, int cursor, const QString& text);
 void showText(QLineEdit& edit, const QString& text);
 
