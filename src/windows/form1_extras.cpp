@@ -15,7 +15,6 @@ struct Description {
 
 // German names and descriptions for screen readers.
 constexpr Description kDescriptions[] = {
-    {"Form1", "Kelvaro", "Rechner für die mittlere Videobitrate einer DVD"},
     {"Combo1", "DVD-Typ", "Größe der zu beschreibenden DVD: 4,7 GB oder 8,5 GB"},
     {"Text1", "Spielzeit in Minuten",
      "Gesamtspielzeit der DVD ohne Menüs in Minuten, eine ganze Zahl; der Regler folgt"},
@@ -52,9 +51,6 @@ constexpr const char* kBelowClientArea[] = {"Text2",  "Text4",  "Text5",  "Text6
                                             "Text18", "Text19", "Text20"};
 
 QWidget* child(QWidget& form1, const char* name) {
-    if (form1.objectName() == QLatin1String(name)) {
-        return &form1;
-    }
     return form1.findChild<QWidget*>(QString::fromLatin1(name));
 }
 
@@ -86,6 +82,9 @@ void Form1Extras::setFocusPolicies(QWidget& form1) {
 }
 
 void Form1Extras::describe(QWidget& form1) {
+    // The window keeps its caption as its name.
+    form1.setAccessibleDescription(
+        QStringLiteral("Rechner für die mittlere Videobitrate einer DVD"));
     for (const Description& d : kDescriptions) {
         if (QWidget* widget = child(form1, d.control)) {
             widget->setAccessibleName(QString::fromUtf8(d.name));
