@@ -1,0 +1,100 @@
+// Fuzz target for the number conversions. For any input, with either decimal
+// separator: nothing crashes; a text that reads as a number reads as a finite
+// one, and writing it and reading the text back is stable; the whole-number
+// reading agrees with the number reading. The first eight bytes, taken as a
+// double, are written like C's "%.15G" and read back as the same value at 15
+// significant digits.
+#include "runtime/number_format.h"
+
+#include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <string_view>
+
+namespace {
+
+void check(bool holds, const char* what, std::string_view input) {
+    if (!holds) {
+        std::fprintf(stderr, "broken: %s for input \"%.*s\"\n", what,
+                     static_cast<int>(input.size()), input.data());
+        std::abort();
+    }
+}
+
+// The value at 15 significant digits, by the C library; zero has no sign.
+std::string digits15(double value) {
+    if (value == 0.0) {
+        return "0";
+    }
+    char buffer[64];
+    std::snprintf(buffer, sizeof buffer, "%.14e", value);
+    return buffer;
+}
+
+// How the program must write a number: "%.15G" with the locale's separator,
+// and no minus sign on zero.
+std::string expectedText(double value, char separator) {
+    if (value == 0.0) {
+        return "0";
+    }
+    char buffer[64];
+    std::snprintf(buffer, sizeof buffer, "%.15G", value);
+    std::string text = buffer;
+    for (char& c : text) {
+        if (c == '.') {
+            c = separator;
+        }
+    }
+    return text;
+}
+
+void readAndWrite(const kelvaro::NumberFormat& numbers, std::string_view input) {
+    const std::optional<double> value = numbers.toDouble(input);
+    const std::optional<std::int16_t> whole = numbers.toInt16(input);
+    if (!value) {
+        check(!whole, "a whole number from a text that is no number", input);
+        return;
+    }
+    check(std::isfinite(*value), "a text read as a value that is not finite", input);
+    const double rounded = std::nearbyint(*value);
+    const bool inRange = rounded >= -32768.0 && rounded <= 32767.0;
+    check(whole.has_value() == inRange, "whole number reading disagrees on the range", input);
+    check(!whole || *whole == rounded, "whole number is not the value rounded half to even", input);
+
+    const std::string written = numbers.toText(*value);
+    check(written == expectedText(*value, numbers.separator()), "written unlike %.15G", input);
+    const std::optional<double> again = numbers.toDouble(written);
+    check(again.has_value(), "a written text does not read back", input);
+    check(digits15(*again) == digits15(*value), "read back as another value", input);
+    check(numbers.toText(*again) == written, "write, read, write is not stable", input);
+}
+
+void writeAndRead(const kelvaro::NumberFormat& numbers, double value, std::string_view input) {
+    const std::string written = numbers.toText(value);
+    check(written == expectedText(value, numbers.separator()), "double written unlike %.15G",
+          input);
+    const std::optional<double> back = numbers.toDouble(written);
+    check(back.has_value(), "a written double does not read back", input);
+    check(digits15(*back) == digits15(value), "a double read back as another value", input);
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const std::string_view input(reinterpret_cast<const char*>(data), size);
+    for (char separator : {',', '.'}) {
+        const kelvaro::NumberFormat numbers(separator);
+        readAndWrite(numbers, input);
+        if (size >= sizeof(double)) {
+            double value = 0;
+            std::memcpy(&value, data, sizeof value);
+            if (std::isfinite(value)) {
+                writeAndRead(numbers, value, input);
+            }
+        }
+    }
+    return 0;
+}

@@ -1,0 +1,46 @@
+#!/usr/bin/env bash
+# differential.sh REPLAY SESSIONS COUNT SEED
+# Writes COUNT random sessions (seed SEED) as replay scripts with a dump after
+# every action, runs each through REPLAY on the core and through REPLAY --gui
+# on the real widgets, in the session's locale, and fails on the first
+# difference. Exits 77 (skipped) when REPLAY was built without the windows.
+set -u
+replay=$1 sessions=$2 count=$3 seed=$4
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+export QT_QPA_PLATFORM=offscreen
+
+if ! "$replay" --gui /dev/null >/dev/null 2>"$work/probe"; then
+    if grep -q 'built without the windows' "$work/probe"; then
+        echo "kelvaro-replay has no --gui: skipped" >&2
+        exit 77
+    fi
+    cat "$work/probe" >&2
+    exit 1
+fi
+
+"$sessions" --scripts "$work/scripts" --sessions "$count" --seed "$seed" || exit 1
+
+failed=0
+for script in "$work"/scripts/*.script; do
+    case $script in
+    *.de.script) locale=de_DE.UTF-8 ;;
+    *) locale=C ;;
+    esac
+    LC_ALL=$locale "$replay" "$script" >"$work/core" 2>"$work/core.err"
+    core_status=$?
+    LC_ALL=$locale "$replay" --gui "$script" >"$work/gui" 2>"$work/gui.err"
+    gui_status=$?
+    if ((core_status != gui_status)) || ! cmp -s "$work/core" "$work/gui"; then
+        echo "$(basename "$script") ($locale): the backends differ" >&2
+        echo "exit status: core $core_status, gui $gui_status" >&2
+        grep -h "^line" "$work/core.err" "$work/gui.err" >&2
+        diff -u --label core --label gui "$work/core" "$work/gui" | head -40 >&2
+        echo "----- script -----" >&2
+        cat "$script" >&2
+        failed=1
+        break
+    fi
+done
+((failed == 0)) && echo "$count sessions: core and gui agree"
+exit $failed
