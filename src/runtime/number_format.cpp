@@ -4,6 +4,7 @@
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <limits>
 
 namespace kelvaro {
 
@@ -119,6 +120,15 @@ bool isTiny(const NumberParts& parts) {
     return (parts.exponentNegative ? -exponent : exponent) + position < 0;
 }
 
+// Fifteen digits write the largest doubles as 1.79769313486232E+308, a
+// little above the largest double. Texts up to that one read as the largest
+// double, so that every text the program writes reads back.
+bool withinLargestText(const std::string& plain) {
+    long double value = 0.0L;
+    auto [end, ec] = std::from_chars(plain.data(), plain.data() + plain.size(), value);
+    return ec == std::errc{} && std::fabs(value) <= 1.79769313486232E+308L;
+}
+
 } // namespace
 
 NumberFormat::NumberFormat(char decimalSeparator) : separator_(decimalSeparator) {}
@@ -161,6 +171,10 @@ std::optional<double> NumberFormat::toDouble(std::string_view text) const {
     auto [end, ec] = std::from_chars(plain.data(), plain.data() + plain.size(), value);
     if (ec == std::errc::result_out_of_range && isTiny(*parts)) {
         return parts->negative ? -0.0 : 0.0;
+    }
+    if (ec == std::errc::result_out_of_range && withinLargestText(plain)) {
+        const double largest = std::numeric_limits<double>::max();
+        return parts->negative ? -largest : largest;
     }
     if (ec != std::errc{} || !std::isfinite(value)) {
         return std::nullopt;

@@ -206,14 +206,17 @@ INSTANTIATE_TEST_SUITE_P(
         ToInt16Row{"c_comma_in_english", '.', "2,5", std::nullopt}),
     [](const auto& info) { return std::string(info.param.name); });
 
-// Fifteen digits round the largest doubles up beyond the range, so their
-// text does not read back: a calculation that writes one fails instead.
-TEST(NumberToText, LargestDoubleIsWrittenBeyondTheRange) {
+// Fifteen digits round the largest doubles up a little beyond the range;
+// that text still reads back, as the largest double. Beyond it is overflow.
+TEST(NumberToText, LargestDoubleIsWrittenBeyondTheRangeAndReadsBack) {
     const NumberFormat numbers(',');
     EXPECT_EQ(numbers.toText(DBL_MAX), "1,79769313486232E+308");
-    EXPECT_FALSE(numbers.toDouble(numbers.toText(DBL_MAX)).has_value());
+    EXPECT_EQ(numbers.toDouble(numbers.toText(DBL_MAX)), DBL_MAX);
+    EXPECT_EQ(numbers.toDouble("-1,79769313486232E+308"), -DBL_MAX);
     EXPECT_EQ(numbers.toText(1.79769313486231e308), "1,79769313486231E+308");
     EXPECT_TRUE(numbers.toDouble("1,79769313486231E+308").has_value());
+    EXPECT_FALSE(numbers.toDouble("1,79769313486233E+308").has_value());
+    EXPECT_FALSE(numbers.toDouble("1,8E+308").has_value());
 }
 
 TEST(WholeNumberToText, PlainDigitsWithMinusSign) {
