@@ -4,10 +4,10 @@ namespace kelvaro {
 
 namespace {
 
-constexpr WindowSpec kWindow{"About", "About Kelvaro", 8670, 3960, ":/background_about.jpg"};
+constexpr WindowLayout kWindow{"About", "About Kelvaro", 8670, 3960, ":/background_about.jpg"};
 
 // No control carries a font of its own: the toolkit's default is used.
-constexpr ControlSpec kControls[] = {
+constexpr ControlLayout kControls[] = {
     {.name = "Label1",
      .kind = ControlKind::Label,
      .left = 6960,
@@ -39,11 +39,11 @@ constexpr ControlSpec kControls[] = {
 
 } // namespace
 
-const WindowSpec& aboutWindow() {
+const WindowLayout& aboutWindow() {
     return kWindow;
 }
 
-std::span<const ControlSpec> aboutControls() {
+std::span<const ControlLayout> aboutControls() {
     return kControls;
 }
 

@@ -1,13 +1,13 @@
 #pragma once
 
-#include "layout_spec.h"
+#include "layout_table.h"
 
 #include <span>
 
 namespace kelvaro {
 
 // The About window: its own properties and its three controls.
-const WindowSpec& aboutWindow();
-std::span<const ControlSpec> aboutControls();
+const WindowLayout& aboutWindow();
+std::span<const ControlLayout> aboutControls();
 
 } // namespace kelvaro

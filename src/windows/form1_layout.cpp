@@ -4,12 +4,12 @@ namespace kelvaro {
 
 namespace {
 
-constexpr WindowSpec kWindow{"Form1", "Kelvaro  [BETA]    v. 0.1.17", 8670, 3960,
-                             ":/background_main.jpg"};
+constexpr WindowLayout kWindow{"Form1", "Kelvaro  [BETA]    v. 0.1.17", 8670, 3960,
+                               ":/background_main.jpg"};
 
 // Creation order is stacking order: lines, shapes and labels first, the
 // windowed controls above them.
-constexpr ControlSpec kControls[] = {
+constexpr ControlLayout kControls[] = {
     // Lines: the outer frame, the panel dividers and the boxes around the buttons.
     {.name = "Line28", .kind = ControlKind::Line, .x1 = 120, .y1 = 120, .x2 = 2520, .y2 = 120},
     {.name = "Line29", .kind = ControlKind::Line, .x1 = 2520, .y1 = 120, .x2 = 8520, .y2 = 120},
@@ -663,11 +663,11 @@ constexpr ControlSpec kControls[] = {
 
 } // namespace
 
-const WindowSpec& form1Window() {
+const WindowLayout& form1Window() {
     return kWindow;
 }
 
-std::span<const ControlSpec> form1Controls() {
+std::span<const ControlLayout> form1Controls() {
     return kControls;
 }
 

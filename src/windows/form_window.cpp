@@ -9,14 +9,14 @@
 
 namespace kelvaro {
 
-FormWindow::FormWindow(const WindowSpec& spec)
+FormWindow::FormWindow(const WindowLayout& layout)
     : QWidget(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                            Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
                            Qt::MSWindowsFixedSizeDialogHint),
-      background_(QString::fromLatin1(spec.background)) {
-    setObjectName(QString::fromLatin1(spec.name));
-    setWindowTitle(QString::fromUtf8(spec.caption));
-    setFixedSize(pixels(spec.clientWidth), pixels(spec.clientHeight));
+      background_(QString::fromLatin1(layout.background)) {
+    setObjectName(QString::fromLatin1(layout.name));
+    setWindowTitle(QString::fromUtf8(layout.caption));
+    setFixedSize(pixels(layout.clientWidth), pixels(layout.clientHeight));
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "layout_spec.h"
+#include "layout_table.h"
 
 #include <QPixmap>
 #include <QWidget>
@@ -17,7 +17,7 @@ class FormWindow : public QWidget {
     Q_OBJECT
 
 public:
-    explicit FormWindow(const WindowSpec& spec);
+    explicit FormWindow(const WindowLayout& layout);
 
     void setCloseHandler(std::function<bool()> handler) { closeHandler_ = std::move(handler); }
     // Centres the window, frame included, now and again when it is first

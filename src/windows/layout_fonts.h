@@ -1,6 +1,6 @@
 #pragma once
 
-#include "layout_spec.h"
+#include "layout_table.h"
 
 #include <QFont>
 

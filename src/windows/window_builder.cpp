@@ -37,18 +37,18 @@ Qt::Alignment alignmentOf(TextAlign align) {
     return Qt::AlignLeft;
 }
 
-QLineEdit* makeTextBox(const ControlSpec& spec, QWidget* parent) {
+QLineEdit* makeTextBox(const ControlLayout& row, QWidget* parent) {
     auto* edit = new QLineEdit(parent);
-    edit->setAlignment(alignmentOf(spec.align) | Qt::AlignVCenter);
-    if (spec.maxLength > 0) {
-        edit->setMaxLength(spec.maxLength);
+    edit->setAlignment(alignmentOf(row.align) | Qt::AlignVCenter);
+    if (row.maxLength > 0) {
+        edit->setMaxLength(row.maxLength);
     }
-    edit->setText(QString::fromUtf8(spec.text));
+    edit->setText(QString::fromUtf8(row.text));
     edit->setCursorPosition(0);
     return edit;
 }
 
-QComboBox* makeComboBox(const ControlSpec& spec, QWidget* parent) {
+QComboBox* makeComboBox(const ControlLayout& row, QWidget* parent) {
     auto* combo = new ChoiceList(parent);
     auto* style = new ListStyle();
     style->setParent(combo);
@@ -61,7 +61,7 @@ QComboBox* makeComboBox(const ControlSpec& spec, QWidget* parent) {
     combo->setInsertPolicy(QComboBox::NoInsert);
     combo->setDuplicatesEnabled(true);
     combo->setCurrentIndex(-1);
-    combo->setEditText(QString::fromUtf8(spec.text));
+    combo->setEditText(QString::fromUtf8(row.text));
     combo->lineEdit()->setCursorPosition(0);
     return combo;
 }
@@ -77,15 +77,15 @@ QScrollBar* makeScrollBar(QWidget* parent) {
     return bar;
 }
 
-QLabel* makeLabel(const ControlSpec& spec, QWidget* parent) {
-    auto* label = new QLabel(QString::fromUtf8(spec.text), parent);
+QLabel* makeLabel(const ControlLayout& row, QWidget* parent) {
+    auto* label = new QLabel(QString::fromUtf8(row.text), parent);
     label->setTextFormat(Qt::PlainText);
-    label->setAlignment(alignmentOf(spec.align) | Qt::AlignTop);
+    label->setAlignment(alignmentOf(row.align) | Qt::AlignTop);
     return label;
 }
 
-QPushButton* makeButton(const ControlSpec& spec, QWidget* parent) {
-    auto* button = new QPushButton(QString::fromUtf8(spec.text), parent);
+QPushButton* makeButton(const ControlLayout& row, QWidget* parent) {
+    auto* button = new QPushButton(QString::fromUtf8(row.text), parent);
     button->setAutoDefault(false);
     button->setDefault(false);
     return button;
@@ -102,16 +102,16 @@ void setTextColour(QWidget& widget, const LayoutColour& colour) {
 
 } // namespace
 
-std::unique_ptr<FormWindow> WindowBuilder::build(const WindowSpec& window,
-                                                 std::span<const ControlSpec> controls) {
+std::unique_ptr<FormWindow> WindowBuilder::build(const WindowLayout& window,
+                                                 std::span<const ControlLayout> controls) {
     auto form = std::make_unique<FormWindow>(window);
-    for (const ControlSpec& spec : controls) {
-        QWidget* widget = create(spec, *form);
-        widget->setObjectName(QString::fromLatin1(spec.name));
-        place(spec, *widget);
-        applyText(spec, *widget);
-        widget->setVisible(spec.visible);
-        if (isWindowed(spec.kind)) {
+    for (const ControlLayout& row : controls) {
+        QWidget* widget = create(row, *form);
+        widget->setObjectName(QString::fromLatin1(row.name));
+        place(row, *widget);
+        applyText(row, *widget);
+        widget->setVisible(row.visible);
+        if (isWindowed(row.kind)) {
             widget->raise();
         }
     }
@@ -119,16 +119,16 @@ std::unique_ptr<FormWindow> WindowBuilder::build(const WindowSpec& window,
     return form;
 }
 
-QWidget* WindowBuilder::create(const ControlSpec& spec, FormWindow& window) {
-    switch (spec.kind) {
+QWidget* WindowBuilder::create(const ControlLayout& row, FormWindow& window) {
+    switch (row.kind) {
     case ControlKind::TextBox:
-        return makeTextBox(spec, &window);
+        return makeTextBox(row, &window);
     case ControlKind::ComboBox:
-        return makeComboBox(spec, &window);
+        return makeComboBox(row, &window);
     case ControlKind::ScrollBar:
         return makeScrollBar(&window);
     case ControlKind::Button:
-        return makeButton(spec, &window);
+        return makeButton(row, &window);
     case ControlKind::Frame:
         return new ShapeWidget(ShapeWidget::Inside::Transparent, &window);
     case ControlKind::Bar:
@@ -138,50 +138,50 @@ QWidget* WindowBuilder::create(const ControlSpec& spec, FormWindow& window) {
     case ControlKind::Label:
         break;
     }
-    return makeLabel(spec, &window);
+    return makeLabel(row, &window);
 }
 
-void WindowBuilder::place(const ControlSpec& spec, QWidget& widget) {
-    if (spec.kind == ControlKind::Line) {
+void WindowBuilder::place(const ControlLayout& row, QWidget& widget) {
+    if (row.kind == ControlKind::Line) {
         // One pixel thick, both end points included.
-        const int left = pixels(std::min(spec.x1, spec.x2));
-        const int top = pixels(std::min(spec.y1, spec.y2));
-        const int right = pixels(std::max(spec.x1, spec.x2));
-        const int bottom = pixels(std::max(spec.y1, spec.y2));
+        const int left = pixels(std::min(row.x1, row.x2));
+        const int top = pixels(std::min(row.y1, row.y2));
+        const int right = pixels(std::max(row.x1, row.x2));
+        const int bottom = pixels(std::max(row.y1, row.y2));
         widget.setGeometry(left, top, right - left + 1, bottom - top + 1);
         return;
     }
-    widget.setGeometry(pixels(spec.left), pixels(spec.top), pixels(spec.width),
-                       pixels(spec.height));
+    widget.setGeometry(pixels(row.left), pixels(row.top), pixels(row.width), pixels(row.height));
     if (auto* shape = dynamic_cast<ShapeWidget*>(&widget)) {
-        shape->setWidthTwips(spec.width);
+        shape->setWidthTwips(row.width);
     }
 }
 
-void WindowBuilder::applyText(const ControlSpec& spec, QWidget& widget) {
-    if (spec.font != LayoutFont::None) {
-        widget.setFont(layoutFont(spec.font));
+void WindowBuilder::applyText(const ControlLayout& row, QWidget& widget) {
+    if (row.font != LayoutFont::None) {
+        widget.setFont(layoutFont(row.font));
     }
-    if (spec.colour.isSet()) {
-        setTextColour(widget, spec.colour);
+    if (row.colour.isSet()) {
+        setTextColour(widget, row.colour);
     }
-    if (*spec.toolTip != '\0') {
-        widget.setToolTip(QString::fromUtf8(spec.toolTip));
+    if (*row.toolTip != '\0') {
+        widget.setToolTip(QString::fromUtf8(row.toolTip));
     }
 }
 
-void WindowBuilder::orderTabs(std::span<const ControlSpec> controls, FormWindow& window) {
-    std::vector<const ControlSpec*> stops;
-    for (const ControlSpec& spec : controls) {
-        if (isWindowed(spec.kind) && spec.tabIndex >= 0) {
-            stops.push_back(&spec);
+void WindowBuilder::orderTabs(std::span<const ControlLayout> controls, FormWindow& window) {
+    std::vector<const ControlLayout*> stops;
+    for (const ControlLayout& row : controls) {
+        if (isWindowed(row.kind) && row.tabIndex >= 0) {
+            stops.push_back(&row);
         }
     }
-    std::sort(stops.begin(), stops.end(),
-              [](const ControlSpec* a, const ControlSpec* b) { return a->tabIndex < b->tabIndex; });
+    std::sort(stops.begin(), stops.end(), [](const ControlLayout* a, const ControlLayout* b) {
+        return a->tabIndex < b->tabIndex;
+    });
     QWidget* previous = nullptr;
-    for (const ControlSpec* spec : stops) {
-        auto* widget = window.findChild<QWidget*>(QString::fromLatin1(spec->name));
+    for (const ControlLayout* row : stops) {
+        auto* widget = window.findChild<QWidget*>(QString::fromLatin1(row->name));
         if (previous != nullptr) {
             QWidget::setTabOrder(previous, widget);
         }

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "form_window.h"
-#include "layout_spec.h"
+#include "layout_table.h"
 
 #include <memory>
 #include <span>
@@ -13,14 +13,14 @@ namespace kelvaro {
 // order, each widget named after its control.
 class WindowBuilder {
 public:
-    static std::unique_ptr<FormWindow> build(const WindowSpec& window,
-                                             std::span<const ControlSpec> controls);
+    static std::unique_ptr<FormWindow> build(const WindowLayout& window,
+                                             std::span<const ControlLayout> controls);
 
 private:
-    static QWidget* create(const ControlSpec& spec, FormWindow& window);
-    static void place(const ControlSpec& spec, QWidget& widget);
-    static void applyText(const ControlSpec& spec, QWidget& widget);
-    static void orderTabs(std::span<const ControlSpec> controls, FormWindow& window);
+    static QWidget* create(const ControlLayout& row, FormWindow& window);
+    static void place(const ControlLayout& row, QWidget& widget);
+    static void applyText(const ControlLayout& row, QWidget& widget);
+    static void orderTabs(std::span<const ControlLayout> controls, FormWindow& window);
 };
 
 } // namespace kelvaro

@@ -36,7 +36,7 @@ struct LayoutColour {
 
 // One row of a window's layout table. Places and sizes are in twips from the
 // top-left corner of the client area; a line uses x1, y1, x2, y2 instead.
-struct ControlSpec {
+struct ControlLayout {
     const char* name = "";
     ControlKind kind = ControlKind::Label;
     int left = 0;
@@ -57,7 +57,7 @@ struct ControlSpec {
     bool visible = true;
 };
 
-struct WindowSpec {
+struct WindowLayout {
     const char* name;
     const char* caption;
     int clientWidth;        // twips
