@@ -5,6 +5,7 @@
 #include "line_widget.h"
 #include "list_style.h"
 #include "shape_widget.h"
+#include "slider_bar.h"
 #include "twips.h"
 
 #include <QComboBox>
@@ -67,7 +68,7 @@ QComboBox* makeComboBox(const ControlLayout& row, QWidget* parent) {
 }
 
 QScrollBar* makeScrollBar(QWidget* parent) {
-    auto* bar = new QScrollBar(Qt::Horizontal, parent);
+    auto* bar = new SliderBar(parent);
     bar->setSingleStep(1);
     bar->setPageStep(1);
     bar->setTracking(true);
