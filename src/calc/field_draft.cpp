@@ -1,6 +1,7 @@
 #include "calc/field_draft.h"
 
 #include <cmath>
+#include <cstdint>
 #include <limits>
 #include <utility>
 
@@ -92,12 +93,20 @@ void FieldDraft::commit() const {
 }
 
 FieldDraft::Entry& FieldDraft::entryFor(const void* control) {
-    for (std::size_t i = 0; i < controls_.size(); ++i) {
-        if (controls_[i] == control) {
-            return entries_[i];
+    // Fibonacci hashing of the address, then the next free slot.
+    const auto address = reinterpret_cast<std::uintptr_t>(control);
+    std::size_t slot =
+        static_cast<std::size_t>((address * 0x9E3779B97F4A7C15ull) >> (64 - kSlotBits));
+    while (slots_[slot].control != nullptr) {
+        if (slots_[slot].control == control) {
+            return entries_[slots_[slot].entry];
         }
+        slot = (slot + 1) & (kSlots - 1);
     }
-    controls_.push_back(control);
+    if (entries_.size() + 1 >= kSlots) {
+        throw std::logic_error("a calculation touches more controls than a draft holds");
+    }
+    slots_[slot] = Slot{control, entries_.size()};
     return entries_.emplace_back();
 }
 

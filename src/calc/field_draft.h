@@ -5,6 +5,7 @@
 #include "runtime/shape.h"
 #include "runtime/text_box.h"
 
+#include <array>
 #include <optional>
 #include <stdexcept>
 #include <string>
@@ -26,7 +27,6 @@ public:
 class FieldDraft {
 public:
     explicit FieldDraft(const NumberFormat& numbers) : numbers_(numbers) {
-        controls_.reserve(kExpectedControls);
         entries_.reserve(kExpectedControls);
     }
 
@@ -49,6 +49,10 @@ private:
     // A control the calculation read or wrote. Each text is read as a
     // number once: the fields do not change while the calculation runs.
     static constexpr std::size_t kExpectedControls = 32;
+    // Controls are found through a small open-addressing table; a power of
+    // two, at least twice as many slots as a form has controls.
+    static constexpr int kSlotBits = 6;
+    static constexpr std::size_t kSlots = std::size_t{1} << kSlotBits;
 
     struct Entry {
         TextBox* box = nullptr;
@@ -60,14 +64,19 @@ private:
         std::optional<double> number;
     };
 
+    struct Slot {
+        const void* control = nullptr;
+        std::size_t entry = 0;
+    };
+
     Entry& entryFor(const void* control);
     const std::optional<double>& cachedNumber(const void* control, std::string_view text);
     double requireNumber(const void* control, const std::string& name, std::string_view text);
     std::string textOf(double value) const;
 
     const NumberFormat& numbers_;
-    std::vector<const void*> controls_; // in the order first touched
-    std::vector<Entry> entries_;        // one for each of controls_
+    std::vector<Entry> entries_; // in the order first touched
+    std::array<Slot, kSlots> slots_{};
 };
 
 } // namespace kelvaro
