@@ -4,6 +4,7 @@
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <limits>
 
 namespace kelvaro {
@@ -83,6 +84,37 @@ std::optional<NumberParts> split(std::string_view text, char separator) {
         return std::nullopt;
     }
     return parts;
+}
+
+// Up to 15 significant digits and up to 22 digits after the separator, no
+// exponent: the digits as a whole number and the power of ten are both exact
+// doubles, so one division rounds the text's value correctly, exactly as
+// from_chars does. Nothing for any other text.
+std::optional<double> exactQuotient(const NumberParts& parts) {
+    constexpr std::size_t kMostFractionDigits = 22;
+    constexpr int kMostSignificantDigits = 15;
+    if (!parts.exponent.empty() || parts.fraction.size() > kMostFractionDigits) {
+        return std::nullopt;
+    }
+    std::uint64_t digits = 0;
+    int significant = 0;
+    for (std::string_view part : {parts.whole, parts.fraction}) {
+        for (char c : part) {
+            if (digits == 0 && c == '0') {
+                continue;
+            }
+            if (++significant > kMostSignificantDigits) {
+                return std::nullopt;
+            }
+            digits = digits * 10 + static_cast<std::uint64_t>(c - '0');
+        }
+    }
+    double scale = 1.0;
+    for (std::size_t i = 0; i < parts.fraction.size(); ++i) {
+        scale *= 10.0;
+    }
+    const double value = static_cast<double>(digits) / scale;
+    return parts.negative ? -value : value;
 }
 
 // The form from_chars reads: "-12.5e-3".
@@ -165,6 +197,9 @@ std::optional<double> NumberFormat::toDouble(std::string_view text) const {
     std::optional<NumberParts> parts = split(text, separator_);
     if (!parts) {
         return std::nullopt;
+    }
+    if (const std::optional<double> quick = exactQuotient(*parts)) {
+        return quick;
     }
     const std::string plain = plainText(*parts);
     double value = 0.0;

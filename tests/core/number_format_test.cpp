@@ -164,6 +164,48 @@ INSTANTIATE_TEST_SUITE_P(
         ToDoubleRow{"c_lone_separator", '.', ".", kNone}),
     [](const auto& info) { return std::string(info.param.name); });
 
+// Texts read exactly as the C library reads them: the nearest double, the
+// sign of zero kept. The rows lie on both sides of the short texts that are
+// read without a general decimal conversion (15 significant digits, 22
+// fraction digits).
+struct CorrectlyRoundedRow {
+    const char* name;
+    const char* text; // with a point, as strtod reads it
+};
+
+class TextToNearestNumber : public ::testing::TestWithParam<CorrectlyRoundedRow> {};
+
+TEST_P(TextToNearestNumber, GivesTheSameDoubleAsStrtodInBothLocales) {
+    const CorrectlyRoundedRow& row = GetParam();
+    const double expected = std::strtod(row.text, nullptr);
+    for (char separator : {'.', ','}) {
+        const std::optional<double> value =
+            NumberFormat(separator).toDouble(withSeparator(row.text, separator));
+        ASSERT_TRUE(value.has_value()) << separator;
+        EXPECT_EQ(*value, expected) << separator;
+        EXPECT_EQ(std::signbit(*value), std::signbit(expected)) << separator;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, TextToNearestNumber,
+    ::testing::Values(CorrectlyRoundedRow{"tenth", "0.1"}, CorrectlyRoundedRow{"third", "0.3"},
+                      CorrectlyRoundedRow{"written_average", "4824.46222222222"},
+                      CorrectlyRoundedRow{"fifteen_digits", "123456789012345"},
+                      CorrectlyRoundedRow{"fifteen_digits_with_fraction", "12345678.9012345"},
+                      CorrectlyRoundedRow{"sixteen_digits", "1234567890123456"},
+                      CorrectlyRoundedRow{"halfway_beyond_two_to_the_53", "9007199254740993"},
+                      CorrectlyRoundedRow{"seventeen_digits", "0.30000000000000001"},
+                      CorrectlyRoundedRow{"twenty_two_fraction_digits", "0.0000000000000000000001"},
+                      CorrectlyRoundedRow{"twenty_three_fraction_digits",
+                                          "0.00000000000000000000001"},
+                      CorrectlyRoundedRow{"leading_zeros_do_not_count", "0000000000000000000012.5"},
+                      CorrectlyRoundedRow{"trailing_zeros_count", "1.00000000000000000000"},
+                      CorrectlyRoundedRow{"negative_fraction", "-0.000015"},
+                      CorrectlyRoundedRow{"negative_zero", "-0"},
+                      CorrectlyRoundedRow{"negative_zero_fraction", "-0.000"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
 // Text to 16-bit whole number: rounded half to even, within its range.
 struct ToInt16Row {
     const char* name;
