@@ -94,7 +94,7 @@ void Gui::showAbout() {
 
 void Gui::createAbout() {
     about_ = WindowBuilder::build(aboutWindow(), aboutControls());
-    about_->setWindowIcon(programIcon());
+    about_->setWindowIcon(form1_->windowIcon());
     Program& p = program_;
     auto* ok = about_->findChild<QPushButton*>(QStringLiteral("Command1"));
     QObject::connect(ok, &QPushButton::clicked, [&p] { p.lifeCycle.About_Command1_Click(); });

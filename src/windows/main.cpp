@@ -1,9 +1,9 @@
 #include "display_check.h"
 #include "gui.h"
 #include "locale/decimal_separator.h"
-#include "program_icon.h"
 
 #include <QApplication>
+#include <QWidget>
 
 #include <iostream>
 
@@ -24,7 +24,8 @@ int main(int argc, char* argv[]) {
 
     kelvaro::Program program{kelvaro::NumberFormat(kelvaro::decimalSeparatorFromEnvironment())};
     kelvaro::Gui gui(program);
-    QApplication::setWindowIcon(kelvaro::programIcon());
+    // The main window's icon, decoded once, is also the application's.
+    QApplication::setWindowIcon(gui.form1()->windowIcon());
     gui.start();
     return QApplication::exec();
 }

@@ -4,7 +4,8 @@
 
 namespace kelvaro {
 
-// The program icon in its eight sizes, shared by both windows.
+// The program icon in its eight sizes, decoded on each call: the windows and
+// the application share one copy.
 QIcon programIcon();
 
 } // namespace kelvaro
