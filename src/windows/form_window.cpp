@@ -1,5 +1,6 @@
 #include "form_window.h"
 
+#include "layout_fonts.h"
 #include "twips.h"
 
 #include <QCloseEvent>
@@ -19,6 +20,10 @@ FormWindow::FormWindow(const WindowLayout& layout)
     setWindowTitle(QString::fromUtf8(layout.caption));
     setFixedSize(pixels(layout.clientWidth), pixels(layout.clientHeight));
     setAttribute(Qt::WA_OpaquePaintEvent);
+    // The layout's default face from the start: a control is laid out in the
+    // window's font when it is created, before it gets its own, and the
+    // system's font would be loaded only for that.
+    setFont(layoutFont(LayoutFont::Default));
 }
 
 void FormWindow::centreOnScreen() {
