@@ -36,6 +36,7 @@ fail() {
 # --- the tree holds exactly these files --------------------------------------
 expected=(
     usr/share/applications/kelvaro.desktop
+    usr/share/doc/kelvaro/copyright
     usr/share/icons/hicolor/scalable/apps/kelvaro.svg
     usr/share/man/man1/kelvaro.1.gz
     "usr/share/metainfo/$app_id.metainfo.xml"
