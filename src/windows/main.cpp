@@ -5,12 +5,15 @@
 #include <QApplication>
 #include <QWidget>
 
-#include <iostream>
+#include <cstdio>
 
 int main(int argc, char* argv[]) {
     if (!kelvaro::displayAvailable()) {
-        std::cerr << "Kelvaro kann kein Fenster öffnen: keine grafische Anzeige gefunden "
-                     "(DISPLAY und WAYLAND_DISPLAY sind nicht gesetzt oder erreichbar).\n";
+        // stdio rather than iostream: the standard streams would be set up
+        // at every start only for this message.
+        std::fputs("Kelvaro kann kein Fenster öffnen: keine grafische Anzeige gefunden "
+                   "(DISPLAY und WAYLAND_DISPLAY sind nicht gesetzt oder erreichbar).\n",
+                   stderr);
         return 1;
     }
     QApplication app(argc, argv);
