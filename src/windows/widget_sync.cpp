@@ -26,10 +26,27 @@ bool sameItems(const ComboBox& combo, const QComboBox& widget) {
     return true;
 }
 
+// The leading items whose texts agree stay (their data brought up to date),
+// the rest is replaced: filling a list item by item appends, it does not
+// rebuild the whole list on every item.
 void showItems(const ComboBox& combo, QComboBox& widget) {
-    widget.clear();
-    for (const auto& item : combo.items()) {
-        widget.addItem(toQString(item.text), item.data);
+    const auto& items = combo.items();
+    const int count = static_cast<int>(items.size());
+    int kept = 0;
+    while (kept < count && kept < widget.count() &&
+           widget.itemText(kept) == toQString(items[static_cast<std::size_t>(kept)].text)) {
+        ++kept;
+    }
+    while (widget.count() > kept) {
+        widget.removeItem(widget.count() - 1);
+    }
+    for (int i = 0; i < count; ++i) {
+        const auto& item = items[static_cast<std::size_t>(i)];
+        if (i >= kept) {
+            widget.addItem(toQString(item.text), item.data);
+        } else if (widget.itemData(i).toInt() != item.data) {
+            widget.setItemData(i, item.data);
+        }
     }
 }
 
