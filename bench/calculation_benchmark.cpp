@@ -45,9 +45,8 @@ struct Results {
 
 // The floor: the formulas with the five-character cut of the average done
 // arithmetically, without fields, texts or conversions.
-Results plainCalculation(double minutes, double tracks1, double rate1, double tracks2,
-                         double rate2, double capacity, double extras, double subtitles,
-                         double overhead) {
+Results plainCalculation(double minutes, double tracks1, double rate1, double tracks2, double rate2,
+                         double capacity, double extras, double subtitles, double overhead) {
     Results r{};
     const double seconds = minutes * 60;
     const double audio1 = seconds * tracks1 * rate1;

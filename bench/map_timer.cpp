@@ -3,6 +3,7 @@
 // Starts PROGRAM on the X display in DISPLAY and prints one line:
 //   map_ms=<start until its first top-level window is mapped>
 //   cpu_ms=<user and system time until it is ended> peak_rss_kb=<peak resident memory>
+//   size=<the mapped window's width>x<height>
 // The clock starts just before the fork and stops when the X server reports
 // the MapNotify of a top-level window (a child of the root window that is not
 // override-redirect). The program then runs for the settle time, so that its
@@ -73,34 +74,46 @@ public:
 
     bool ready() const { return ready_; }
 
-    // True when a top-level window was mapped within the time.
-    bool waitForMap(Clock::time_point deadline, pid_t child) {
+    // The top-level window mapped within the time; 0 when none was.
+    xcb_window_t waitForMap(Clock::time_point deadline, pid_t child) {
         const int fd = xcb_get_file_descriptor(connection_);
         while (Clock::now() < deadline) {
             while (xcb_generic_event_t* event = xcb_poll_for_event(connection_)) {
-                const bool mapped = isTopLevelMap(*event);
+                const xcb_window_t mapped = topLevelMapped(*event);
                 std::free(event);
-                if (mapped) {
-                    return true;
+                if (mapped != 0) {
+                    return mapped;
                 }
             }
             if (xcb_connection_has_error(connection_) != 0 ||
                 waitpid(child, nullptr, WNOHANG) != 0) {
-                return false;
+                return 0;
             }
             pollfd pfd{fd, POLLIN, 0};
             poll(&pfd, 1, 50);
         }
-        return false;
+        return 0;
+    }
+
+    // The window's size as "WxH", asked after the clock has stopped.
+    std::string size(xcb_window_t window) const {
+        xcb_get_geometry_reply_t* geometry =
+            xcb_get_geometry_reply(connection_, xcb_get_geometry(connection_, window), nullptr);
+        if (geometry == nullptr) {
+            return "unknown";
+        }
+        std::string text = std::to_string(geometry->width) + "x" + std::to_string(geometry->height);
+        std::free(geometry);
+        return text;
     }
 
 private:
-    bool isTopLevelMap(const xcb_generic_event_t& event) const {
+    xcb_window_t topLevelMapped(const xcb_generic_event_t& event) const {
         if ((event.response_type & 0x7f) != XCB_MAP_NOTIFY) {
-            return false;
+            return 0;
         }
         const auto& map = reinterpret_cast<const xcb_map_notify_event_t&>(event);
-        return map.event == root_ && map.override_redirect == 0;
+        return map.event == root_ && map.override_redirect == 0 ? map.window : 0;
     }
 
     xcb_connection_t* connection_;
@@ -144,10 +157,13 @@ int main(int argc, char** argv) {
     if (child < 0) {
         return fail("fork failed", 0);
     }
-    if (!watch.waitForMap(start + std::chrono::milliseconds(options->timeoutMs), child)) {
+    const xcb_window_t window =
+        watch.waitForMap(start + std::chrono::milliseconds(options->timeoutMs), child);
+    if (window == 0) {
         return fail("no top-level window was mapped (the program ended or timed out)", child);
     }
     const double mapMs = std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+    const std::string size = watch.size(window);
     std::this_thread::sleep_for(std::chrono::milliseconds(options->settleMs));
     if (waitpid(child, nullptr, WNOHANG) != 0) {
         return fail("the program ended by itself while settling", 0);
@@ -156,7 +172,8 @@ int main(int argc, char** argv) {
     int status = 0;
     rusage usage{};
     wait4(child, &status, 0, &usage);
-    std::printf("map_ms=%.3f cpu_ms=%.1f peak_rss_kb=%ld\n", mapMs,
-                milliseconds(usage.ru_utime) + milliseconds(usage.ru_stime), usage.ru_maxrss);
+    std::printf("map_ms=%.3f cpu_ms=%.1f peak_rss_kb=%ld size=%s\n", mapMs,
+                milliseconds(usage.ru_utime) + milliseconds(usage.ru_stime), usage.ru_maxrss,
+                size.c_str());
     return 0;
 }
