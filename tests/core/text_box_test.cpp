@@ -50,11 +50,6 @@ INSTANTIATE_TEST_SUITE_P(
                  "\xE2\x82\xAC\xE2\x82\xAC", 1}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST(TextBox, StartTextIsCutWithoutChange) {
-    TextBox box("Text1", "12345", 3);
-    EXPECT_EQ(box.text(), "123");
-}
-
 TEST(TextBox, ChangeRunsInsideTheWriteWithTheNewText) {
     TextBox box("Text3", "0");
     std::vector<std::string> seen;
@@ -68,8 +63,10 @@ TEST(TextBox, ChangeRunsInsideTheWriteWithTheNewText) {
     EXPECT_EQ(seen, (std::vector<std::string>{"12"}));
 }
 
-// Typing one character at a time at the end of the text.
-struct TypingRow {
+// Keys pressed one at a time at the end of the text ("\b" is backspace): a
+// character beyond the maximum and a backspace in an empty box are refused,
+// every accepted key changes the text once.
+struct KeysRow {
     const char* name;
     std::size_t maxLength;
     const char* start;
@@ -78,16 +75,16 @@ struct TypingRow {
     std::vector<bool> accepted;
 };
 
-class TextBoxTyping : public ::testing::TestWithParam<TypingRow> {};
+class TextBoxKeys : public ::testing::TestWithParam<KeysRow> {};
 
-TEST_P(TextBoxTyping, RefusesCharactersBeyondTheMaximum) {
-    const TypingRow& row = GetParam();
+TEST_P(TextBoxKeys, TypeAndDeleteWholeCharactersWithinTheMaximum) {
+    const KeysRow& row = GetParam();
     TextBox box("Box", row.start, row.maxLength);
     int changes = 0;
     box.change.connect([&] { ++changes; });
     std::vector<bool> accepted;
     for (const std::string& key : row.keys) {
-        accepted.push_back(box.typeAtEnd(key));
+        accepted.push_back(key == "\b" ? box.backspace() : box.typeAtEnd(key));
     }
     EXPECT_EQ(box.text(), row.held);
     EXPECT_EQ(accepted, row.accepted);
@@ -95,45 +92,17 @@ TEST_P(TextBoxTyping, RefusesCharactersBeyondTheMaximum) {
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Rows, TextBoxTyping,
+    Rows, TextBoxKeys,
     ::testing::Values(
-        TypingRow{"full_box_refuses", 3, "120", {"5"}, "120", {false}},
-        TypingRow{"fills_then_refuses", 3, "1", {"2", "0", "5"}, "120", {true, true, false}},
-        TypingRow{
-            "umlaut_is_one_character", 3, "ab", {"\xC3\xA4", "x"}, "ab\xC3\xA4", {true, false}},
-        TypingRow{
-            "no_limit_takes_all", 0, "", {"1", "2", "3", "4"}, "1234", {true, true, true, true}}),
-    [](const auto& info) { return std::string(info.param.name); });
-
-struct BackspaceRow {
-    const char* name;
-    const char* start;
-    int presses;
-    const char* held;
-    int changes;
-};
-
-class TextBoxBackspace : public ::testing::TestWithParam<BackspaceRow> {};
-
-TEST_P(TextBoxBackspace, DeletesWholeCharactersUntilEmpty) {
-    const BackspaceRow& row = GetParam();
-    TextBox box("Box", row.start, 5);
-    int changes = 0;
-    box.change.connect([&] { ++changes; });
-    for (int i = 0; i < row.presses; ++i) {
-        box.backspace();
-    }
-    EXPECT_EQ(box.text(), row.held);
-    EXPECT_EQ(changes, row.changes);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Rows, TextBoxBackspace,
-    ::testing::Values(BackspaceRow{"one", "120", 1, "12", 1}, BackspaceRow{"all", "120", 3, "", 3},
-                      BackspaceRow{"beyond_empty_does_nothing", "12", 4, "", 2},
-                      BackspaceRow{"empty_does_nothing", "", 1, "", 0},
-                      BackspaceRow{"umlaut_removed_whole", "a\xC3\xA4", 1, "a", 1},
-                      BackspaceRow{"euro_removed_whole", "\xE2\x82\xAC", 1, "", 1}),
+        KeysRow{"full_box_refuses", 3, "120", {"5"}, "120", {false}},
+        KeysRow{"fills_then_refuses", 3, "1", {"2", "0", "5"}, "120", {true, true, false}},
+        KeysRow{"umlaut_is_one_character", 3, "ab", {"\xC3\xA4", "x"}, "ab\xC3\xA4", {true, false}},
+        KeysRow{
+            "no_limit_takes_all", 0, "", {"1", "2", "3", "4"}, "1234", {true, true, true, true}},
+        KeysRow{"backspace_beyond_empty", 5, "12", {"\b", "\b", "\b"}, "", {true, true, false}},
+        KeysRow{"umlaut_removed_whole", 5, "a\xC3\xA4", {"\b"}, "a", {true}},
+        KeysRow{"euro_removed_whole", 5, "\xE2\x82\xAC", {"\b"}, "", {true}},
+        KeysRow{"backspace_frees_room", 3, "120", {"\b", "5"}, "125", {true, true}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace
