@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QRegularExpression>
 
+#include <algorithm>
 #include <map>
 #include <string>
 #include <vector>
@@ -14,32 +15,33 @@
 namespace kelvaro {
 namespace {
 
-class BadInputTest : public GuiFixture {
+struct BadRow {
+    const char* name;
+    const char* field;
+    const char* bad;
+    bool calculate; // the field is read only by "Berechnen"
+    const char* message;
+    const char* fixed;
+};
+
+class BadInputTest : public GuiFixture, public ::testing::WithParamInterface<BadRow> {
 protected:
     // The colour most of a row just inside the field's frame has: its
     // background, whatever the text.
     QRgb backgroundOf(QLineEdit* edit) {
         const QImage image = edit->grab().toImage();
         std::map<QRgb, int> counts;
-        const int y = 3;
         for (int x = 3; x < image.width() - 3; ++x) {
-            ++counts[image.pixel(x, y)];
+            ++counts[image.pixel(x, 3)];
         }
-        QRgb most = 0;
-        int seen = 0;
-        for (const auto& [colour, n] : counts) {
-            if (n > seen) {
-                most = colour;
-                seen = n;
-            }
-        }
-        return most;
+        return std::max_element(counts.begin(), counts.end(),
+                                [](const auto& a, const auto& b) { return a.second < b.second; })
+            ->first;
     }
 
     // Texts shown in the window other than the layout's own labels.
     std::vector<std::string> messages() {
         static const QRegularExpression layoutLabel("^Label\\d+(_\\d)?$");
-        const QRect client = form1()->rect();
         std::vector<std::string> shown;
         for (const QLabel* label : form1()->findChildren<QLabel*>()) {
             if (layoutLabel.match(label->objectName()).hasMatch() || !label->isVisible() ||
@@ -47,65 +49,45 @@ protected:
                 continue;
             }
             const QRect place(label->mapTo(form1(), QPoint(0, 0)), label->size());
-            EXPECT_TRUE(client.contains(place)) << "message outside the client area";
+            EXPECT_TRUE(form1()->rect().contains(place)) << "message outside the client area";
             shown.push_back(label->text().toStdString());
         }
         return shown;
     }
-
-    void calculate() { click(control<QPushButton>("Command1")); }
 };
 
-TEST_F(BadInputTest, LettersInTheTrackCountAreMarkedUntilFixed) {
-    QLineEdit* tracks = field("Text9");
-    const QRgb normal = backgroundOf(tracks);
+TEST_P(BadInputTest, FieldIsMarkedWithAMessageUntilFixed) {
+    const BadRow& row = GetParam();
+    QLineEdit* edit = field(row.field);
+    const QRgb normal = backgroundOf(edit);
     ASSERT_TRUE(messages().empty());
 
-    replaceText(tracks, "zwei");
-    calculate();
-    EXPECT_TRUE(program_.form.reports.isMarked("Text9"));
-    EXPECT_NE(backgroundOf(tracks), normal) << "the bad field looks different";
-    EXPECT_EQ(messages().size(), 1u);
-    EXPECT_EQ(text("Text8"), "4888") << "the previous results stay";
-    EXPECT_EQ(caption("Label26"), "4408,59375");
-    EXPECT_EQ(text("Text9"), "zwei") << "nothing typed is lost";
-
-    replaceText(tracks, "2");
-    EXPECT_EQ(backgroundOf(tracks), normal);
-    EXPECT_TRUE(messages().empty());
-    calculate();
-    // Two 128 kbit/s tracks for 120 minutes: 225 MB of audio.
-    EXPECT_EQ(caption("Label22"), "225");
-}
-
-TEST_F(BadInputTest, APlayingTimeThatIsNoNumberIsMarkedAndTheSliderStays) {
-    QLineEdit* minutes = field("Text1");
-    const QRgb normal = backgroundOf(minutes);
-    replaceText(minutes, "x");
-    EXPECT_EQ(text("Text1"), "x");
+    replaceText(edit, row.bad);
+    if (row.calculate) {
+        click(control<QPushButton>("Command1"));
+    }
+    EXPECT_TRUE(program_.form.reports.isMarked(row.field));
+    EXPECT_NE(backgroundOf(edit), normal) << "the bad field looks different";
+    EXPECT_EQ(messages(), std::vector<std::string>{row.message});
+    EXPECT_EQ(text(row.field), row.bad) << "nothing typed is lost";
     EXPECT_EQ(slider()->value(), 120);
-    EXPECT_EQ(text("Text8"), "4888");
-    EXPECT_NE(backgroundOf(minutes), normal);
-    EXPECT_EQ(messages().size(), 1u);
+    EXPECT_EQ(text("Text8"), "4888") << "the previous results stay";
 
-    replaceText(minutes, "90");
-    EXPECT_EQ(slider()->value(), 90);
-    EXPECT_EQ(text("Text8"), "6560");
-    EXPECT_EQ(backgroundOf(minutes), normal);
+    replaceText(edit, row.fixed);
+    EXPECT_EQ(backgroundOf(edit), normal);
     EXPECT_TRUE(messages().empty());
 }
 
-// A decimal point in a German setting is no number; the example in the
-// message uses the comma.
-TEST_F(BadInputTest, MessageShowsTheLocalesDecimalSeparator) {
-    replaceText(field("Text3"), "1.5");
-    calculate();
-    const std::vector<std::string> shown = messages();
-    ASSERT_EQ(shown.size(), 1u);
-    static const QRegularExpression commaExample("\\d,\\d");
-    EXPECT_TRUE(commaExample.match(QString::fromStdString(shown.front())).hasMatch())
-        << shown.front();
-}
+INSTANTIATE_TEST_SUITE_P(
+    Rows, BadInputTest,
+    ::testing::Values(BadRow{"letters_in_the_track_count", "Text9", "zwei", true,
+                             "Bitte eine Zahl eingeben, z. B. 1,5", "2"},
+                      // A decimal point in a German setting is no number.
+                      BadRow{"point_in_the_extras", "Text3", "1.5", true,
+                             "Bitte eine Zahl eingeben, z. B. 1,5", "1,5"},
+                      BadRow{"playing_time_no_number", "Text1", "x", false,
+                             "Bitte eine ganze Zahl von 1 bis 620 Minuten eingeben", "90"}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace
 } // namespace kelvaro

@@ -42,13 +42,6 @@ void GuiFixture::clickInto(QWidget* widget) const {
     settle();
 }
 
-void GuiFixture::typeInto(QLineEdit* edit, const QString& text) const {
-    clickInto(edit);
-    QTest::keyClick(edit, Qt::Key_End);
-    QTest::keyClicks(edit, text);
-    settle();
-}
-
 // Selects the whole text and types the new one over it.
 void GuiFixture::replaceText(QLineEdit* edit, const QString& text) const {
     clickInto(edit);

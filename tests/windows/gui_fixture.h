@@ -51,7 +51,6 @@ protected:
     // User actions; each lets the windows take in its effects.
     static void settle();
     void clickInto(QWidget* widget) const;
-    void typeInto(QLineEdit* edit, const QString& text) const;
     void replaceText(QLineEdit* edit, const QString& text) const;
     void pressKey(QWidget* widget, Qt::Key key) const;
     void click(QPushButton* button) const;
