@@ -85,8 +85,12 @@ class RatioReporter : public benchmark::ConsoleReporter {
 public:
     void ReportRuns(const std::vector<Run>& runs) override {
         ConsoleReporter::ReportRuns(runs);
+        // One figure per benchmark: the median when it runs repeatedly.
         for (const Run& run : runs) {
-            nanoseconds_[run.benchmark_name()] = run.GetAdjustedRealTime();
+            if (run.run_type == Run::RT_Aggregate && run.aggregate_name != "median") {
+                continue;
+            }
+            nanoseconds_[run.run_name.function_name] = run.GetAdjustedRealTime();
         }
     }
     void Finalize() override {
