@@ -35,7 +35,8 @@ protected:
 };
 
 // Keys go where the cursor stands, which a rewrite of the field must leave
-// at its end: the "1" refilled into the emptied field takes the "90" after it.
+// at its end: the "1" refilled into the emptied field takes the "90" after
+// it, the "9" that "09" is rewritten to takes the "0".
 TEST_F(InputBindingTest, TypingKeepsTheSliderInStepAndTheCursorAtTheEnd) {
     QLineEdit* minutes = field("Text1");
     clickInto(minutes);
@@ -47,7 +48,7 @@ TEST_F(InputBindingTest, TypingKeepsTheSliderInStepAndTheCursorAtTheEnd) {
         int minutes;
     } steps[] = {
         {false, "\b", "12", 12},  {false, "\b\b", "1", 1}, {false, "90", "190", 190},
-        {false, "5", "190", 190}, {true, "9", "9", 9},     {false, "0", "90", 90},
+        {false, "5", "190", 190}, {true, "09", "9", 9},    {false, "0", "90", 90},
         {false, "12", "901", 90}, // a fourth key is refused, 901 lies above the maximum
     };
     for (const auto& step : steps) {
