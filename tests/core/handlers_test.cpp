@@ -119,7 +119,8 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 // The playing time typed or pasted into Text1 (comma locale), for the texts
-// no golden script types.
+// no golden script types, over a bad text whose mark only a usable playing
+// time clears, also one the slider already holds.
 
 struct Text1Row {
     const char* name;
@@ -137,9 +138,12 @@ TEST_P(PlayingTimeText, SliderFollowsOrTheTextIsReported) {
     const Text1Row& row = GetParam();
     ProgramHarness h(',');
     h.form.HScroll1.setValue(row.sliderBefore);
+    h.form.Text1.setText("x"); // marked until it holds a usable playing time
+    ASSERT_TRUE(h.form.reports.isMarked("Text1"));
     const FormState results = h.results();
     h.resetCounts();
     h.form.Text1.setText(row.text);
+    EXPECT_EQ(h.form.reports.isMarked("Text1"), row.reported.has_value());
     EXPECT_EQ(h.form.Text1.text(), row.held);
     EXPECT_EQ(h.form.HScroll1.value(), row.slider);
     EXPECT_EQ(h.recalculations, row.recalculations);
