@@ -10,6 +10,7 @@
 #include "window_builder.h"
 
 #include <QCoreApplication>
+#include <QLineEdit>
 #include <QPushButton>
 
 // The resource file is compiled into this library; a static library has to
@@ -61,8 +62,10 @@ void Gui::connectWindows() {
 void Gui::start() {
     program_.start();
     form1_->activateWindow();
-    if (auto* text1 = form1_->findChild<QWidget*>(QStringLiteral("Text1"))) {
+    if (auto* text1 = form1_->findChild<QLineEdit*>(QStringLiteral("Text1"))) {
+        // The playing time starts selected, ready to be typed over.
         text1->setFocus(Qt::OtherFocusReason);
+        text1->selectAll();
     }
 }
 

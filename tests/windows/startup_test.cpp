@@ -67,6 +67,8 @@ TEST_F(StartupTest, FocusStartsInText1AndTabFollowsTheLayoutOrder) {
     form1()->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(form1()));
     ASSERT_EQ(focusedControl(form1()), "Text1");
+    // The playing time starts selected, so typing replaces it.
+    EXPECT_EQ(qobject_cast<QLineEdit*>(form1()->focusWidget())->selectedText(), "120");
     std::vector<std::string> walked;
     for (int i = 0; i < 40; ++i) {
         QTest::keyClick(form1()->focusWidget(), Qt::Key_Tab);
