@@ -1,5 +1,7 @@
 #include "gui_fixture.h"
 
+#include "user_input.h"
+
 #include <QAbstractItemView>
 #include <QCoreApplication>
 #include <QScreen>
@@ -32,8 +34,7 @@ GuiFixture::~GuiFixture() {
 }
 
 void GuiFixture::settle() {
-    QCoreApplication::processEvents();
-    QCoreApplication::processEvents();
+    UserInput::settle();
 }
 
 void GuiFixture::clickInto(QWidget* widget) const {
@@ -62,17 +63,7 @@ void GuiFixture::click(QPushButton* button) const {
 
 void GuiFixture::chooseFromPopup(QComboBox* combo, int index) const {
     clickInto(combo);
-    combo->showPopup();
-    settle();
-    QAbstractItemView* view = combo->view();
-    const QModelIndex item =
-        combo->model()->index(index, combo->modelColumn(), combo->rootModelIndex());
-    view->scrollTo(item);
-    settle();
-    const QPoint centre = view->visualRect(item).center();
-    QTest::mouseMove(view->viewport(), centre);
-    QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::NoModifier, centre);
-    settle();
+    UserInput::chooseFromPopup(combo, index);
 }
 
 void GuiFixture::dragSliderTo(int value) const {

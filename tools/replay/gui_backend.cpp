@@ -1,5 +1,7 @@
 #include "gui_backend.h"
 
+#include "user_input.h"
+
 #include "windows/gui.h"
 
 #include <QAbstractItemView>
@@ -21,10 +23,8 @@ namespace kelvaro {
 
 namespace {
 
-// Lets the windows take in what an action caused before the next one.
 void settle() {
-    QCoreApplication::processEvents();
-    QCoreApplication::processEvents();
+    UserInput::settle();
 }
 
 // The key a keyboard would send for a printable ASCII character; other
@@ -145,17 +145,7 @@ void GuiBackend::backspace(const std::string& name, int times) {
 void GuiBackend::choose(const std::string& name, int index) {
     QComboBox* combo = list(name);
     focus(combo);
-    combo->showPopup();
-    settle();
-    QAbstractItemView* view = combo->view();
-    const QModelIndex item =
-        combo->model()->index(index, combo->modelColumn(), combo->rootModelIndex());
-    view->scrollTo(item);
-    settle();
-    const QPoint centre = view->visualRect(item).center();
-    QTest::mouseMove(view->viewport(), centre);
-    QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::NoModifier, centre);
-    settle();
+    UserInput::chooseFromPopup(combo, index);
 }
 
 // Replaces the text in the list's text area by typing, then presses Enter.
