@@ -2,7 +2,6 @@
 
 #include "user_input.h"
 
-#include <QAbstractItemView>
 #include <QCoreApplication>
 #include <QScreen>
 #include <QTest>

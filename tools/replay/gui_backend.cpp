@@ -4,7 +4,6 @@
 
 #include "windows/gui.h"
 
-#include <QAbstractItemView>
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
