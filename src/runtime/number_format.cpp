@@ -229,9 +229,4 @@ std::optional<std::int16_t> NumberFormat::toInt16(std::string_view text) const {
     return static_cast<std::int16_t>(rounded);
 }
 
-bool NumberFormat::usesExponentForm(double value) {
-    const double magnitude = std::fabs(value);
-    return magnitude != 0.0 && (magnitude < 1e-4 || magnitude >= kFirstExponentValue);
-}
-
 } // namespace kelvaro

@@ -29,9 +29,6 @@ public:
     // toDouble, rounded half to even, within -32768 to 32767.
     std::optional<std::int16_t> toInt16(std::string_view text) const;
 
-    // True when the value would be written in exponent form.
-    static bool usesExponentForm(double value);
-
 private:
     char separator_;
 };
