@@ -25,6 +25,12 @@ template <typename Widget, typename Fn> auto whileAlive(Widget* widget, Fn fn) {
     };
 }
 
+// Shows the core control in its widget now and after every change.
+template <typename Widget, typename Show> void mirror(Event& event, Widget* widget, Show show) {
+    show(*widget);
+    event.connect(whileAlive(widget, show));
+}
+
 } // namespace
 
 FormBinding::FormBinding(Program& program, QWidget& form1) : program_(program), form1_(&form1) {
@@ -51,8 +57,7 @@ void FormBinding::bindTextBoxes() {
             continue;
         }
         auto* edit = find<QLineEdit>(box->name());
-        widget_sync::show(*box, *edit);
-        box->change.connect(whileAlive(edit, [box](QLineEdit& e) { widget_sync::show(*box, e); }));
+        mirror(box->change, edit, [box](QLineEdit& e) { widget_sync::show(*box, e); });
         QObject::connect(edit, &QLineEdit::textEdited,
                          [box](const QString& text) { box->setText(text.toStdString()); });
     }
@@ -62,9 +67,7 @@ void FormBinding::bindComboBoxes() {
     for (const char* name : {"Combo1", "Combo2", "Combo3"}) {
         ComboBox* combo = program_.form.comboBox(name);
         auto* widget = find<ChoiceList>(name);
-        widget_sync::show(*combo, *widget);
-        combo->changed.connect(
-            whileAlive(widget, [combo](ChoiceList& w) { widget_sync::show(*combo, w); }));
+        mirror(combo->changed, widget, [combo](ChoiceList& w) { widget_sync::show(*combo, w); });
         QObject::connect(widget, &ChoiceList::chosen, [combo](int index) { combo->choose(index); });
         QObject::connect(widget->lineEdit(), &QLineEdit::textEdited,
                          [combo](const QString& text) { combo->editText(text.toStdString()); });
@@ -74,35 +77,28 @@ void FormBinding::bindComboBoxes() {
 void FormBinding::bindScrollBar() {
     ScrollBar& bar = program_.form.HScroll1;
     auto* widget = find<QScrollBar>(bar.name());
-    widget_sync::show(bar, *widget);
-    const auto show = whileAlive(widget, [&bar](QScrollBar& w) { widget_sync::show(bar, w); });
-    bar.change.connect(show);
-    bar.rangeChanged.connect(show);
+    const auto show = [&bar](QScrollBar& w) { widget_sync::show(bar, w); };
+    mirror(bar.change, widget, show);
+    bar.rangeChanged.connect(whileAlive(widget, show));
     QObject::connect(widget, &QScrollBar::valueChanged, [&bar](int value) { bar.setValue(value); });
 }
 
 void FormBinding::bindLabels() {
     Label& resolution = program_.form.Label8;
-    auto* resolutionWidget = find<QLabel>(resolution.name());
-    widget_sync::show(resolution, *resolutionWidget);
-    resolution.changed.connect(whileAlive(
-        resolutionWidget, [&resolution](QLabel& w) { widget_sync::show(resolution, w); }));
+    mirror(resolution.changed, find<QLabel>(resolution.name()),
+           [&resolution](QLabel& w) { widget_sync::show(resolution, w); });
     for (const char* name : {"Label13", "Label22", "Label29", "Label26"}) {
         Label* label = program_.form.label(name);
-        auto* widget = find<QLabel>(name);
-        widget_sync::showSize(*label, *widget);
-        label->changed.connect(
-            whileAlive(widget, [label](QLabel& w) { widget_sync::showSize(*label, w); }));
+        mirror(label->changed, find<QLabel>(name),
+               [label](QLabel& w) { widget_sync::showSize(*label, w); });
     }
 }
 
 void FormBinding::bindShapes() {
     for (const char* name : {"Shape1", "Shape2", "Shape3", "Shape6", "Shape7", "Shape8"}) {
         Shape* shape = program_.form.shape(name);
-        auto* widget = find<ShapeWidget>(name);
-        widget_sync::show(*shape, *widget);
-        shape->changed.connect(
-            whileAlive(widget, [shape](ShapeWidget& w) { widget_sync::show(*shape, w); }));
+        mirror(shape->changed, find<ShapeWidget>(name),
+               [shape](ShapeWidget& w) { widget_sync::show(*shape, w); });
     }
 }
 

@@ -12,20 +12,6 @@ namespace kelvaro::widget_sync {
 
 namespace {
 
-bool sameItems(const ComboBox& combo, const QComboBox& widget) {
-    const auto& items = combo.items();
-    if (static_cast<int>(items.size()) != widget.count()) {
-        return false;
-    }
-    for (int i = 0; i < widget.count(); ++i) {
-        const auto& item = items[static_cast<std::size_t>(i)];
-        if (widget.itemText(i) != toQString(item.text) || widget.itemData(i).toInt() != item.data) {
-            return false;
-        }
-    }
-    return true;
-}
-
 // The leading items whose texts agree stay (their data brought up to date),
 // the rest is replaced: filling a list item by item appends, it does not
 // rebuild the whole list on every item.
@@ -88,9 +74,7 @@ void show(const ComboBox& combo, QComboBox& widget) {
     QLineEdit& edit = *widget.lineEdit();
     const QString text = toQString(combo.text());
     const int cursor = cursorAfter(edit.text(), edit.cursorPosition(), text);
-    if (!sameItems(combo, widget)) {
-        showItems(combo, widget);
-    }
+    showItems(combo, widget);
     if (widget.currentIndex() != combo.listIndex()) {
         widget.setCurrentIndex(combo.listIndex());
     }
