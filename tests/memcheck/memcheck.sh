@@ -91,9 +91,12 @@ run_start() {
     fi
     kill -TERM "$pid"
     wait "$pid"
-    if ! grep -q 'signal 15 (SIGTERM)' "$log" || ! grep -q 'QCoreApplication::exec' "$log"; then
+    # Coming to rest means start-up is over. The signal lands on any of the
+    # program's threads (the painter's pool has some), so its stack does not
+    # tell where the main thread waits.
+    if ! grep -q 'signal 15 (SIGTERM)' "$log"; then
         show_log
-        echo "the program was not waiting in its event loop when it was ended" >&2
+        echo "the program ended before it was stopped" >&2
         return 1
     fi
     if ! grep -q 'ERROR SUMMARY: 0 errors' "$log"; then
