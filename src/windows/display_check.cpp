@@ -14,9 +14,12 @@ std::string environment(const char* name) {
     return value != nullptr ? std::string(value) : std::string();
 }
 
+std::string chosen(const std::string& fromCommandLine, const char* variable) {
+    return fromCommandLine.empty() ? environment(variable) : fromCommandLine;
+}
+
 // A platform that needs neither DISPLAY nor WAYLAND_DISPLAY, such as offscreen.
-bool otherPlatformChosen() {
-    const std::string platform = environment("QT_QPA_PLATFORM");
+bool otherPlatformChosen(const std::string& platform) {
     const std::string first = platform.substr(0, platform.find_first_of(":;"));
     return !first.empty() && first != "xcb" && !first.starts_with("wayland");
 }
@@ -37,11 +40,12 @@ bool localServerMissing(std::string_view display) {
 
 } // namespace
 
-bool displayAvailable() {
-    if (otherPlatformChosen() || !environment("WAYLAND_DISPLAY").empty()) {
+bool displayAvailable(const DisplayChoice& commandLine) {
+    if (otherPlatformChosen(chosen(commandLine.platform, "QT_QPA_PLATFORM")) ||
+        !environment("WAYLAND_DISPLAY").empty()) {
         return true;
     }
-    const std::string display = environment("DISPLAY");
+    const std::string display = chosen(commandLine.display, "DISPLAY");
     return !display.empty() && !localServerMissing(display);
 }
 

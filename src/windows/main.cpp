@@ -1,6 +1,9 @@
+#include "command_line.h"
+#include "command_line_answer.h"
 #include "display_check.h"
 #include "gui.h"
 #include "locale/decimal_separator.h"
+#include "program_version.h"
 
 #include <QApplication>
 #include <QWidget>
@@ -8,7 +11,12 @@
 #include <cstdio>
 
 int main(int argc, char* argv[]) {
-    if (!kelvaro::displayAvailable()) {
+    // Answered before any Qt object exists, so they need no display.
+    const kelvaro::CommandLine commandLine(argc, argv);
+    if (const auto status = kelvaro::answerWithoutWindow(commandLine)) {
+        return *status;
+    }
+    if (!kelvaro::displayAvailable(commandLine.displayChoice())) {
         // stdio rather than iostream: the standard streams would be set up
         // at every start only for this message.
         std::fputs("Kelvaro kann kein Fenster öffnen: keine grafische Anzeige gefunden "
@@ -20,7 +28,7 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(QStringLiteral("kelvaro"));
     // No display name: on X11 Qt would append it to every caption that does
     // not end with it, and the main window's caption is fixed by its layout.
-    QApplication::setApplicationVersion(QStringLiteral("0.1.0.17"));
+    QApplication::setApplicationVersion(QString::fromLatin1(kelvaro::kPackageVersion));
     QApplication::setDesktopFileName(QStringLiteral("kelvaro"));
     // The program ends through its own life cycle, not when a window hides.
     QApplication::setQuitOnLastWindowClosed(false);
