@@ -57,9 +57,10 @@ expect_answer "--help" 0 "$help_expected"
 run_without_display -platform xcb --style Fusion --version
 expect_answer "--version after Qt's options" 0 "$work/version.expected"
 
-# The help names every variable of the manual page's ENVIRONMENT section.
-variables=$(sed -n '/^\.SH ENVIRONMENT/,/^\.SH /{/^\.BR /p}' "$man_page" |
-    sed 's/^\.BR //; s/"//g; s/,//g' | tr ' ' '\n' | grep -E '^[A-Z_]+$' || true)
+# The help names every variable of the manual page's ENVIRONMENT section:
+# the tags, the lines after each .TP.
+variables=$(sed -n '/^\.SH ENVIRONMENT/,/^\.SH /{/^\.TP/{n;p}}' "$man_page" |
+    sed 's/^\.BR* //; s/"//g; s/,//g' | tr ' ' '\n' | grep -E '^[A-Z_]+$' || true)
 [[ -n $variables ]] || fail "no variables found in the ENVIRONMENT section of $man_page"
 for variable in $variables; do
     grep -qw -- "$variable" "$help_expected" || fail "--help does not name $variable"
