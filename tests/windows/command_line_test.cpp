@@ -38,112 +38,62 @@ TEST_P(ArgumentKinds, AreReadAsQtReadsThem) {
     EXPECT_EQ(commandLine.displayChoice().display, row.display);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Rows, ArgumentKinds,
-    ::testing::Values(
-        // Kelvaro's own options.
-        ArgumentsRow{"none", {}, Request::start}, ArgumentsRow{"help", {"--help"}, Request::help},
-        ArgumentsRow{"version", {"--version"}, Request::version},
-        ArgumentsRow{"first_own_option_decides", {"--version", "--help"}, Request::version},
-        ArgumentsRow{"own_option_after_qt_option", {"-reverse", "--help"}, Request::help},
-        ArgumentsRow{
-            "own_option_after_qt_value", {"-style", "Fusion", "--version"}, Request::version},
-        // Only the two-dash spellings are Kelvaro's; the others go to Qt.
-        ArgumentsRow{"single_dash_help_goes_to_qt", {"-help"}, Request::start},
-        ArgumentsRow{"short_h_goes_to_qt", {"-h"}, Request::start},
-        // Unknown options.
-        ArgumentsRow{"unknown", {"--frobnicate"}, Request::unknownOption, "--frobnicate"},
-        ArgumentsRow{"help_with_value", {"--help=all"}, Request::unknownOption, "--help=all"},
-        ArgumentsRow{
-            "three_dashes", {"---platform", "offscreen"}, Request::unknownOption, "---platform"},
-        // Qt's -platform takes no "=": it is not Qt's, so it is an error.
-        ArgumentsRow{"platform_with_equals",
-                     {"--platform=offscreen"},
-                     Request::unknownOption,
-                     "--platform=offscreen"},
-        ArgumentsRow{"first_unknown_decides",
-                     {"--frobnicate", "--help"},
-                     Request::unknownOption,
-                     "--frobnicate"},
-        ArgumentsRow{"help_before_unknown", {"--help", "--frobnicate"}, Request::help},
-        ArgumentsRow{"unknown_single_dash_goes_to_qt", {"-frobnicate"}, Request::start},
-        // Qt's options with one dash or two.
-        ArgumentsRow{"platform", {"-platform", "offscreen"}, Request::start, "", "offscreen"},
-        ArgumentsRow{
-            "platform_two_dashes", {"--platform", "offscreen"}, Request::start, "", "offscreen"},
-        ArgumentsRow{"last_platform_counts",
-                     {"-platform", "xcb", "--platform", "offscreen"},
-                     Request::start,
-                     "",
-                     "offscreen"},
-        ArgumentsRow{"display", {"--display", ":5"}, Request::start, "", "", ":5"},
-        ArgumentsRow{"style_joined", {"--style=Fusion"}, Request::start},
-        ArgumentsRow{"stylesheet_joined", {"--stylesheet=look.qss"}, Request::start},
-        ArgumentsRow{"qml_debugger_joined", {"--qmljsdebugger=port:1234"}, Request::start},
-        ArgumentsRow{
-            "flags", {"--reverse", "--nograb", "--widgetcount", "--testability"}, Request::start},
-        ArgumentsRow{"every_value_option",
-                     {"--platformpluginpath",
-                      "p",
-                      "--platformtheme",
-                      "t",
-                      "--qwindowgeometry",
-                      "1x1",
-                      "--geometry",
-                      "1x1",
-                      "--qwindowtitle",
-                      "t",
-                      "--title",
-                      "t",
-                      "--qwindowicon",
-                      "i",
-                      "--icon",
-                      "i",
-                      "--name",
-                      "n",
-                      "--visual",
-                      "33",
-                      "--plugin",
-                      "p",
-                      "--session",
-                      "s",
-                      "--style",
-                      "s",
-                      "--stylesheet",
-                      "s",
-                      "--qmljsdebugger",
-                      "d"},
-                     Request::start},
-        // A value is never taken for an option, not even for one of Kelvaro's.
-        ArgumentsRow{
-            "help_as_platform_value", {"-platform", "--help"}, Request::start, "", "--help"},
-        ArgumentsRow{"unknown_as_style_value", {"--style", "--frobnicate"}, Request::start},
-        ArgumentsRow{"value_option_last", {"--style"}, Request::start},
-        // The platform is chosen before the GUI reads -style, so -style keeps
-        // no value there and the platform counts.
-        ArgumentsRow{"platform_read_before_style",
-                     {"-style", "-platform", "offscreen"},
-                     Request::start,
-                     "",
-                     "offscreen"},
-        ArgumentsRow{"help_taken_by_platform_before_style",
-                     {"-style", "-platform", "--help"},
-                     Request::start,
-                     "",
-                     "--help"},
-        // Plain arguments and the end of options.
-        ArgumentsRow{"plain_argument", {"film.mpg"}, Request::start},
-        ArgumentsRow{"lone_dash", {"-"}, Request::start},
-        ArgumentsRow{"empty_argument", {""}, Request::start},
-        ArgumentsRow{"double_dash_alone", {"--"}, Request::start},
-        ArgumentsRow{
-            "double_dash_ends_own_options", {"--", "--version", "--frobnicate"}, Request::start},
-        ArgumentsRow{"qt_still_reads_after_double_dash",
-                     {"--", "-platform", "offscreen"},
-                     Request::start,
-                     "",
-                     "offscreen"}),
-    [](const auto& info) { return std::string(info.param.name); });
+// One row per kind of argument: its expected request, unknown option,
+// platform and X display.
+// clang-format off
+const ArgumentsRow kArgumentRows[] = {
+    // Kelvaro's own options.
+    {"none", {}, Request::start},
+    {"help", {"--help"}, Request::help},
+    {"version", {"--version"}, Request::version},
+    {"first_own_option_decides", {"--version", "--help"}, Request::version},
+    {"own_option_after_qt_option", {"-reverse", "--help"}, Request::help},
+    {"own_option_after_qt_value", {"-style", "Fusion", "--version"}, Request::version},
+    // Unknown options; other spellings go to Qt, as before.
+    {"unknown", {"--frobnicate"}, Request::unknownOption, "--frobnicate"},
+    {"help_with_value", {"--help=all"}, Request::unknownOption, "--help=all"},
+    {"three_dashes", {"---platform", "offscreen"}, Request::unknownOption, "---platform"},
+    // Qt takes -platform's value only from the next argument.
+    {"platform_with_equals", {"--platform=offscreen"}, Request::unknownOption,
+     "--platform=offscreen"},
+    {"first_unknown_decides", {"--frobnicate", "--help"}, Request::unknownOption, "--frobnicate"},
+    {"other_spellings_go_to_qt", {"-help", "-h", "-frobnicate"}, Request::start},
+    // Qt's options with one dash or two.
+    {"platform", {"-platform", "offscreen"}, Request::start, "", "offscreen"},
+    {"platform_two_dashes", {"--platform", "offscreen"}, Request::start, "", "offscreen"},
+    {"last_platform_counts", {"-platform", "xcb", "--platform", "offscreen"}, Request::start, "",
+     "offscreen"},
+    {"display", {"--display", ":5"}, Request::start, "", "", ":5"},
+    {"joined_values", {"--style=Fusion", "--stylesheet=look.qss", "--qmljsdebugger=port:1234"},
+     Request::start},
+    {"flags", {"--reverse", "--nograb", "--dograb", "--widgetcount", "--testability", "--qdebug"},
+     Request::start},
+    {"every_value_option",
+     {"--platformpluginpath", "p", "--platformtheme", "t", "--qwindowgeometry", "1x1",
+      "--geometry", "1x1", "--qwindowtitle", "t", "--title", "t", "--qwindowicon", "i", "--icon",
+      "i", "--name", "n", "--visual", "33", "--plugin", "p", "--session", "s", "--style", "s",
+      "--stylesheet", "s", "--qmljsdebugger", "d"},
+     Request::start},
+    // A value is never taken for an option, not even for one of Kelvaro's.
+    {"help_as_platform_value", {"-platform", "--help"}, Request::start, "", "--help"},
+    {"unknown_as_style_value", {"--style", "--frobnicate"}, Request::start},
+    {"value_option_last", {"--style"}, Request::start},
+    // Qt reads -platform before -style, so -style keeps no value here.
+    {"platform_read_before_style", {"-style", "-platform", "offscreen"}, Request::start, "",
+     "offscreen"},
+    {"help_taken_by_platform_before_style", {"-style", "-platform", "--help"}, Request::start, "",
+     "--help"},
+    // Plain arguments and the end of options.
+    {"plain_arguments", {"film.mpg", "-", ""}, Request::start},
+    {"double_dash_alone", {"--"}, Request::start},
+    {"double_dash_ends_own_options", {"--", "--version", "--frobnicate"}, Request::start},
+    {"qt_still_reads_after_double_dash", {"--", "-platform", "offscreen"}, Request::start, "",
+     "offscreen"},
+};
+// clang-format on
+
+INSTANTIATE_TEST_SUITE_P(Rows, ArgumentKinds, ::testing::ValuesIn(kArgumentRows),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(CommandLineFromMain, SkipsTheProgramName) {
     const char* argv[] = {"--help", "--version", nullptr};
@@ -201,25 +151,19 @@ TEST_P(DisplayFromCommandLine, TakesThePlaceOfTheEnvironment) {
 }
 
 // No X server listens on display 4711 here: its socket is never there.
-INSTANTIATE_TEST_SUITE_P(
-    Rows, DisplayFromCommandLine,
-    ::testing::Values(
-        DisplayRow{"nothing", {}, std::nullopt, std::nullopt, false},
-        DisplayRow{"offscreen_argument", {"offscreen", ""}, std::nullopt, std::nullopt, true},
-        DisplayRow{"offscreen_from_environment", {}, "offscreen", std::nullopt, true},
-        DisplayRow{"argument_xcb_over_environment_offscreen",
-                   {"xcb", ""},
-                   "offscreen",
-                   std::nullopt,
-                   false},
-        DisplayRow{
-            "argument_offscreen_over_missing_server", {"offscreen", ""}, "xcb", ":4711", true},
-        DisplayRow{
-            "remote_display_argument", {"", "elsewhere:0"}, std::nullopt, std::nullopt, true},
-        DisplayRow{
-            "missing_local_display_argument", {"", ":4711"}, std::nullopt, "elsewhere:0", false},
-        DisplayRow{"environment_display_without_argument", {}, std::nullopt, "elsewhere:0", true}),
-    [](const auto& info) { return std::string(info.param.name); });
+const DisplayRow kDisplayRows[] = {
+    {"nothing", {}, std::nullopt, std::nullopt, false},
+    {"offscreen_argument", {"offscreen", ""}, std::nullopt, std::nullopt, true},
+    {"offscreen_from_environment", {}, "offscreen", std::nullopt, true},
+    {"argument_xcb_over_environment_offscreen", {"xcb", ""}, "offscreen", std::nullopt, false},
+    {"argument_offscreen_over_missing_server", {"offscreen", ""}, "xcb", ":4711", true},
+    {"remote_display_argument", {"", "elsewhere:0"}, std::nullopt, std::nullopt, true},
+    {"missing_local_display_argument", {"", ":4711"}, std::nullopt, "elsewhere:0", false},
+    {"environment_display_without_argument", {}, std::nullopt, "elsewhere:0", true},
+};
+
+INSTANTIATE_TEST_SUITE_P(Rows, DisplayFromCommandLine, ::testing::ValuesIn(kDisplayRows),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace
 } // namespace kelvaro
