@@ -48,7 +48,7 @@ on_display() {
     bus_is_up || fail "no AT-SPI bus within $wait_seconds s (see $logs/bus.log)"
 
     # A German setting: numbers with a decimal comma.
-    LANG=de_DE.UTF-8 LC_ALL= LC_NUMERIC= QT_QPA_PLATFORM=xcb \
+    LANG=de_DE.UTF-8 LC_ALL='' LC_NUMERIC='' QT_QPA_PLATFORM=xcb \
         QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_ACCESSIBILITY=1 \
         "$program" >"$logs/program.log" 2>&1 &
     program_pid=$!
