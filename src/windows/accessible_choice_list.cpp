@@ -48,12 +48,13 @@ QString AccessibleChoiceList::text(QAccessible::Text t) const {
 
 QStringList AccessibleChoiceList::actionNames() const {
     QStringList names = QAccessibleWidget::actionNames();
+    names.prepend(pressAction());
     names.prepend(showMenuAction());
     return names;
 }
 
 void AccessibleChoiceList::doAction(const QString& actionName) {
-    if (actionName != showMenuAction()) {
+    if (actionName != showMenuAction() && actionName != pressAction()) {
         QAccessibleWidget::doAction(actionName);
         return;
     }

@@ -8,8 +8,8 @@ class ChoiceList;
 
 // An editable list as a reader sees it: named by its label (Qt names a list
 // by the text it shows), its value the text it shows, its children the
-// popup's items and the text area, and one action that opens or closes the
-// popup.
+// popup's items and the text area, and two actions (show menu, press) that
+// open or close the popup.
 class AccessibleChoiceList : public QAccessibleWidget {
 public:
     explicit AccessibleChoiceList(ChoiceList& list);
