@@ -1,5 +1,10 @@
 #include "form1_extras.h"
 
+#include "accessible_factory.h"
+#include "widget_sync.h"
+
+#include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QScrollBar>
 
@@ -13,35 +18,42 @@ struct Description {
     const char* description;
 };
 
-// German names and descriptions for screen readers.
+// What a screen reader says for each control: its name holds the words
+// written next to it or on it, so that a user of voice control can say what
+// is on the screen; the German description explains more. A result label
+// has no other way to tell its value: its name holds the words of its row
+// with the value in place of %1, the whole value even where the caption is
+// cut by its width.
 constexpr Description kDescriptions[] = {
-    {"Combo1", "DVD-Typ", "Größe der zu beschreibenden DVD: 4,7 GB oder 8,5 GB"},
-    {"Text1", "Spielzeit in Minuten",
+    {"Combo1", "DVD Typ", "Größe der zu beschreibenden DVD: 4,7 GB oder 8,5 GB"},
+    {"Text1", "Zeit",
      "Gesamtspielzeit der DVD ohne Menüs in Minuten, eine ganze Zahl; der Regler folgt"},
-    {"Combo2", "Bitrate Audio 1", "Bitrate einer Audiospur der ersten Art"},
-    {"Text9", "Anzahl Audiospuren 1", "Anzahl der Audiospuren mit der Bitrate Audio 1"},
-    {"Combo3", "Bitrate Audio 2",
-     "Bitrate einer Audiospur der zweiten Art, falls sie sich von Audio 1 unterscheidet"},
-    {"Text15", "Anzahl Audiospuren 2", "Anzahl der Audiospuren mit der Bitrate Audio 2"},
-    {"Text3", "Extras in MB", "Platz für Extras wie Menüs oder zusätzliche Daten, in MB"},
-    {"Text14", "Untertitel in MB", "Größe aller Untertitel zusammen, in MB"},
-    {"Text17", "Muxing-Overhead in MB", "Platz für den Muxing-Overhead, in MB; üblich sind 80"},
-    {"HScroll1", "Spielzeit-Regler",
-     "Stellt die Gesamtspielzeit in Minuten ein und rechnet sofort neu"},
-    {"Text12", "Minimale Videobitrate in kbit/s",
-     "Ergebnis: untere Grenze für eine variable Videobitrate"},
-    {"Text8", "Mittlere Videobitrate in kbit/s",
-     "Ergebnis: mittlere Videobitrate, mit der die DVD gefüllt wird, höchstens 9608"},
-    {"Text13", "Maximale Videobitrate in kbit/s",
-     "Ergebnis: obere Grenze für eine variable Videobitrate"},
-    {"Label8", "Empfohlene Auflösung", "Ergebnis: empfohlene Bildauflösung für das Video"},
-    {"Label13", "Größe Video in MB", "Ergebnis: Platz für den Videostrom, in MB"},
-    {"Label22", "Größe Audio 1 in MB", "Ergebnis: Größe aller Audiospuren der ersten Art, in MB"},
-    {"Label29", "Größe Audio 2 in MB", "Ergebnis: Größe aller Audiospuren der zweiten Art, in MB"},
-    {"Label26", "Größe Video und Audio in MB", "Ergebnis: Video und Audio zusammen, in MB"},
+    {"Combo2", "Audio1", "Bitrate einer Audiospur der ersten Art"},
+    {"Text9", "Audio1 X", "Anzahl der Audiospuren mit der Bitrate Audio1"},
+    {"Combo3", "Audio2",
+     "Bitrate einer Audiospur der zweiten Art, falls sie sich von Audio1 unterscheidet"},
+    {"Text15", "Audio2 X", "Anzahl der Audiospuren mit der Bitrate Audio2"},
+    {"Text3", "Extras", "Platz für Extras wie Menüs oder zusätzliche Daten, in MB"},
+    {"Text14", "Subbs", "Größe aller Untertitel zusammen, in MB"},
+    {"Text17", "Mux", "Platz für den Muxing-Overhead, in MB; üblich sind 80"},
+    {"HScroll1", "Zeit-Regler", "Stellt die Gesamtspielzeit in Minuten ein und rechnet sofort neu"},
+    {"Text12", "Min",
+     "Ergebnis: minimale Videobitrate in kbit/s, untere Grenze für eine variable Bitrate"},
+    {"Text8", "Avg",
+     "Ergebnis: mittlere Videobitrate in kbit/s, mit der die DVD gefüllt wird, höchstens 9608"},
+    {"Text13", "Max",
+     "Ergebnis: maximale Videobitrate in kbit/s, obere Grenze für eine variable Bitrate"},
     {"Command1", "Berechnen", "Berechnet die Bitraten aus den Eingaben"},
-    {"Command3", "Über Kelvaro", "Zeigt Titel und Version des Programms"},
-    {"Command2", "Beenden", "Beendet das Programm"},
+    {"Command3", "About", "Zeigt Titel und Version des Programms"},
+    {"Command2", "Exit", "Beendet das Programm"},
+};
+
+constexpr Description kResultLabels[] = {
+    {"Label8", "Empfohlene Auflösung %1", "Ergebnis: empfohlene Bildauflösung für das Video"},
+    {"Label13", "Video %1 MB", "Ergebnis: Platz für den Videostrom"},
+    {"Label22", "Audio1 %1 MB", "Ergebnis: Größe aller Audiospuren der ersten Art"},
+    {"Label29", "Audio2 %1 MB", "Ergebnis: Größe aller Audiospuren der zweiten Art"},
+    {"Label26", "Video + Audo %1 MB", "Ergebnis: Video und Audio zusammen"},
 };
 
 constexpr const char* kResults[] = {"Text8", "Text12", "Text13"};
@@ -60,6 +72,7 @@ void Form1Extras::apply(QWidget& form1) {
     makeResultsReadOnly(form1);
     setFocusPolicies(form1);
     describe(form1);
+    leaveOutOfReaders(form1);
 }
 
 void Form1Extras::makeResultsReadOnly(QWidget& form1) {
@@ -89,6 +102,25 @@ void Form1Extras::describe(QWidget& form1) {
         if (QWidget* widget = child(form1, d.control)) {
             widget->setAccessibleName(QString::fromUtf8(d.name));
             widget->setAccessibleDescription(QString::fromUtf8(d.description));
+        }
+        // A list's text area is what has the focus: it carries the list's name.
+        if (auto* list = qobject_cast<QComboBox*>(child(form1, d.control))) {
+            list->lineEdit()->setAccessibleName(QString::fromUtf8(d.name));
+        }
+    }
+    for (const Description& d : kResultLabels) {
+        if (auto* label = qobject_cast<QLabel*>(child(form1, d.control))) {
+            label->setProperty(widget_sync::kSpokenCaption, QString::fromUtf8(d.name));
+            label->setAccessibleDescription(QString::fromUtf8(d.description));
+            widget_sync::nameAfterCaption(*label);
+        }
+    }
+}
+
+void Form1Extras::leaveOutOfReaders(QWidget& form1) {
+    for (const char* name : kBelowClientArea) {
+        if (QWidget* field = child(form1, name)) {
+            AccessibleFactory::leaveOut(*field);
         }
     }
 }

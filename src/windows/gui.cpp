@@ -1,6 +1,7 @@
 #include "gui.h"
 
 #include "about_layout.h"
+#include "accessible_factory.h"
 #include "form1_extras.h"
 #include "form1_layout.h"
 #include "form_binding.h"
@@ -10,6 +11,7 @@
 #include "window_builder.h"
 
 #include <QCoreApplication>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -38,6 +40,7 @@ auto whileAlive(const std::shared_ptr<Gui*>& self, void (Gui::*member)()) {
 
 Gui::Gui(Program& program) : program_(program), self_(std::make_shared<Gui*>(this)) {
     registerResources();
+    AccessibleFactory::install();
     form1_ = WindowBuilder::build(form1Window(), form1Controls());
     form1_->setWindowIcon(programIcon());
     Form1Extras::apply(*form1_);
@@ -98,8 +101,17 @@ void Gui::showAbout() {
 void Gui::createAbout() {
     about_ = WindowBuilder::build(aboutWindow(), aboutControls());
     about_->setWindowIcon(form1_->windowIcon());
+    // What its picture says, which a screen reader cannot read from it.
+    about_->setAccessibleDescription(
+        QStringLiteral("Kelvaro, Bitraten-Rechner für Video-DVDs. Freie Software, ohne Gewähr. "
+                       "© 2026 Kelvaro-Entwickler"));
+    if (auto* empty = about_->findChild<QLabel*>(QStringLiteral("Label2"))) {
+        // It lies under the button and shows nothing.
+        AccessibleFactory::leaveOut(*empty);
+    }
     Program& p = program_;
     auto* ok = about_->findChild<QPushButton*>(QStringLiteral("Command1"));
+    ok->setAccessibleDescription(QStringLiteral("Schließt dieses Fenster und zeigt den Rechner"));
     QObject::connect(ok, &QPushButton::clicked, [&p] { p.lifeCycle.About_Command1_Click(); });
     about_->setCloseHandler([&p] {
         if (p.lifeCycle.ended()) {

@@ -1,5 +1,6 @@
 #include "mark_presenter.h"
 
+#include "accessible_factory.h"
 #include "handlers/report_text.h"
 #include "layout_fonts.h"
 #include "widget_sync.h"
@@ -63,7 +64,9 @@ MarkPresenter::MarkPresenter(Form1& form, QWidget& form1)
     palette.setColor(QPalette::WindowText, QColor(0, 0, 0));
     message_->setPalette(palette);
     message_->setAttribute(Qt::WA_TransparentForMouseEvents);
-    message_->setAccessibleName(QStringLiteral("Hinweis"));
+    // Named by the message it shows; readers announce it when it appears.
+    AccessibleFactory::makeNotice(*message_);
+    message_->setAccessibleDescription(QStringLiteral("Hinweis zur Eingabe"));
     message_->hide();
     form_.reports.marksChanged.connect([this, guard = QPointer<QWidget>(&form1)] {
         if (!guard.isNull()) {
@@ -75,6 +78,7 @@ MarkPresenter::MarkPresenter(Form1& form, QWidget& form1)
 void MarkPresenter::refresh() {
     unmarkAll();
     const Report* first = nullptr;
+    std::vector<ReaderMarks::Mark> readerMarks;
     for (const Report& report : form_.reports.marks()) {
         if (report.fields.empty()) {
             first = first != nullptr ? first : &report;
@@ -82,9 +86,11 @@ void MarkPresenter::refresh() {
         }
         if (QWidget* widget = shownWidgetOf(report.fields.front())) {
             mark(*widget);
+            readerMarks.push_back({widget, messageOf(report)});
             first = first != nullptr ? first : &report;
         }
     }
+    readers_.show(readerMarks);
     if (first == nullptr) {
         message_->hide();
         return;
@@ -132,21 +138,31 @@ QRect MarkPresenter::resultsArea() const {
     return area;
 }
 
-void MarkPresenter::showMessage(const Report& first) {
+QString MarkPresenter::messageOf(const Report& report) const {
     const ReportTextContext context{form_.numbers.separator(), form_.HScroll1.min(),
                                     form_.HScroll1.max()};
     const std::string field =
-        first.fields.empty() ? ReportChannel::kCalculation : first.fields.front();
-    message_->setText(widget_sync::toQString(reportText(field, first.reason, context)));
+        report.fields.empty() ? ReportChannel::kCalculation : report.fields.front();
+    return widget_sync::toQString(reportText(field, report.reason, context));
+}
+
+void MarkPresenter::showMessage(const Report& first) {
+    const QString text = messageOf(first);
+    const bool replaced = !message_->isHidden() && message_->text() != text;
+    message_->setText(text);
     if (first.fields.empty()) {
         place(resultsArea(), true);
     } else {
-        place(shownWidgetOf(field)->geometry(), false);
+        place(shownWidgetOf(first.fields.front())->geometry(), false);
     }
     message_->show();
     message_->raise();
-    QAccessibleEvent alert(message_, QAccessible::Alert);
-    QAccessible::updateAccessibility(&alert);
+    if (replaced) {
+        // Showing raises the announcement by itself; another message in the
+        // one already shown is announced as if it had just appeared.
+        QAccessibleEvent shown(message_, QAccessible::ObjectShow);
+        QAccessible::updateAccessibility(&shown);
+    }
 }
 
 void MarkPresenter::place(const QRect& anchor, bool preferAbove) {

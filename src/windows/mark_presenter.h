@@ -1,6 +1,7 @@
 #pragma once
 
 #include "calc/form1.h"
+#include "reader_marks.h"
 
 #include <QPointer>
 #include <QRect>
@@ -16,6 +17,8 @@ namespace kelvaro {
 // gets a light red background, and a small floating message next to the
 // first one (near the results when the calculation failed) says in German
 // what is expected. Neither changes the layout; both go when the marks go.
+// Screen readers announce the message when it appears and find each marked
+// field in the invalid-entry state with its own message as description.
 class MarkPresenter {
 public:
     MarkPresenter(Form1& form, QWidget& form1);
@@ -25,6 +28,7 @@ private:
     void unmarkAll();
     void mark(QWidget& widget);
     void showMessage(const Report& first);
+    QString messageOf(const Report& report) const;
     QWidget* shownWidgetOf(const std::string& field) const;
     QRect resultsArea() const;
     void place(const QRect& anchor, bool preferAbove);
@@ -33,6 +37,7 @@ private:
     QPointer<QWidget> window_;
     QLabel* message_;
     std::vector<QPointer<QWidget>> marked_;
+    ReaderMarks readers_;
 };
 
 } // namespace kelvaro

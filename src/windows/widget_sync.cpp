@@ -91,8 +91,20 @@ void show(const ScrollBar& bar, QScrollBar& widget) {
     widget.setValue(bar.value());
 }
 
+void nameAfterCaption(QLabel& widget) {
+    const QVariant spoken = widget.property(kSpokenCaption);
+    if (!spoken.isValid()) {
+        return;
+    }
+    const QString name = spoken.toString().arg(widget.text());
+    if (widget.accessibleName() != name) {
+        widget.setAccessibleName(name);
+    }
+}
+
 void show(const Label& label, QLabel& widget) {
     widget.setText(toQString(label.caption()));
+    nameAfterCaption(widget);
 }
 
 void showSize(const Label& label, QLabel& widget) {

@@ -1,5 +1,6 @@
 #include "window_builder.h"
 
+#include "accessible_factory.h"
 #include "choice_list.h"
 #include "layout_fonts.h"
 #include "line_widget.h"
@@ -24,6 +25,10 @@ namespace {
 bool isWindowed(ControlKind kind) {
     return kind == ControlKind::TextBox || kind == ControlKind::ComboBox ||
            kind == ControlKind::ScrollBar || kind == ControlKind::Button;
+}
+
+bool isDrawing(ControlKind kind) {
+    return kind == ControlKind::Frame || kind == ControlKind::Bar || kind == ControlKind::Line;
 }
 
 Qt::Alignment alignmentOf(TextAlign align) {
@@ -114,6 +119,10 @@ std::unique_ptr<FormWindow> WindowBuilder::build(const WindowLayout& window,
         widget->setVisible(row.visible);
         if (isWindowed(row.kind)) {
             widget->raise();
+        }
+        if (isDrawing(row.kind)) {
+            // Lines, frames and bars tell a screen reader nothing.
+            AccessibleFactory::leaveOut(*widget);
         }
     }
     orderTabs(controls, *form);

@@ -1,0 +1,75 @@
+#!/usr/bin/env bash
+# screen_reader.sh PROGRAM LOG_DIR
+# Runs the real program the way a screen reader meets it: a private session
+# bus, a virtual X display, the AT-SPI bus with its registry, and a client
+# (pyatspi) that walks the accessibility tree, moves the slider, enters bad
+# input and listens for what a reader would announce. Every wait is bounded
+# and every process started here ends with the run.
+set -euo pipefail
+
+readonly python=/usr/bin/python3 # Debian's, with pyatspi
+readonly bus_launcher=/usr/libexec/at-spi-bus-launcher
+readonly wait_seconds=20
+
+fail() {
+    echo "screen_reader: $*" >&2
+    exit 1
+}
+
+launcher_pid=""
+program_pid=""
+
+# shellcheck disable=SC2317 # called by the trap
+cleanup() {
+    if [[ -n $program_pid ]]; then kill "$program_pid" 2>/dev/null || true; fi
+    if [[ -n $launcher_pid ]]; then kill "$launcher_pid" 2>/dev/null || true; fi
+    wait 2>/dev/null || true
+}
+
+# Whether the AT-SPI bus launcher owns its name; asking it for the address
+# instead would have the session bus start a second one.
+bus_is_up() {
+    dbus-send --session --print-reply=literal --dest=org.freedesktop.DBus /org/freedesktop/DBus \
+        org.freedesktop.DBus.NameHasOwner string:org.a11y.Bus 2>/dev/null | grep -q true
+}
+
+# On the display that xvfb-run made, inside the private session bus.
+on_display() {
+    local program=$1 logs=$2 here
+    here=$(dirname "$0")
+    trap cleanup EXIT
+
+    "$bus_launcher" --launch-immediately >"$logs/bus.log" 2>&1 &
+    launcher_pid=$!
+    for ((i = 0; i < wait_seconds * 10; ++i)); do
+        bus_is_up && break
+        sleep 0.1
+    done
+    bus_is_up || fail "no AT-SPI bus within $wait_seconds s (see $logs/bus.log)"
+
+    # A German setting: numbers with a decimal comma.
+    LANG=de_DE.UTF-8 LC_ALL='' LC_NUMERIC='' QT_QPA_PLATFORM=xcb \
+        QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_ACCESSIBILITY=1 \
+        "$program" >"$logs/program.log" 2>&1 &
+    program_pid=$!
+
+    timeout --kill-after=5 120 "$python" "$here/screen_reader_client.py" "$program_pid"
+}
+
+if [[ ${1:-} == --on-display ]]; then
+    shift
+    on_display "$@"
+    exit 0
+fi
+
+(($# == 2)) || fail "usage: screen_reader.sh PROGRAM LOG_DIR"
+program=$1 logs=$2
+[[ -x $program ]] || fail "no program at $program"
+for tool in xvfb-run xauth Xvfb dbus-run-session dbus-send xdotool timeout "$bus_launcher"; do
+    command -v "$tool" >/dev/null || fail "$tool is missing (scripts/setup installs it)"
+done
+"$python" -c 'import pyatspi' 2>/dev/null || fail "pyatspi is missing (scripts/setup installs it)"
+mkdir -p "$logs"
+rm -f "$logs"/*.log
+exec timeout --kill-after=5 170 dbus-run-session -- \
+    xvfb-run -a -s "-screen 0 1280x800x24" "$0" --on-display "$program" "$logs"

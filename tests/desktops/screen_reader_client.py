@@ -1,0 +1,342 @@
+"""The screen reader's side of screen_reader.sh: a real AT-SPI client.
+
+Run with Debian's /usr/bin/python3 (pyatspi) while the program runs in a
+German setting. Exits with 1 and says what was wrong at the first failure.
+
+The expected values are those of the start texts (120 minutes, 4,7 GB disc,
+one 128 kbit/s track, 80 MB overhead) and, worked out by hand from the
+calculation, those of two further runs:
+  slider at 90 minutes: 5400 s, audio 5400 * 16 = 86400 KB = 84,375 MB,
+    video space 4596736 - 86400 - 81920 = 4428416 KB,
+    average 4428416 * 8 / 5400 = 6560.6 -> 6560, min (6560 + 500) / 2 = 3530,
+    max (6560 + 9800) / 2 = 8180, video 5400 * 6560 / 8 / 1024 = 4324,21875 MB,
+    total 4324,21875 + 84,375 = 4408,59375 MB;
+  then 100 MB of extras and "Berechnen": space 4428416 - 102400 = 4326016 KB,
+    average 4326016 * 8 / 5400 = 6408.9 -> 6408, min 3454, max 8104,
+    video 5400 * 6408 / 8 / 1024 = 4224,0234375 MB,
+    total 4224,0234375 + 84,375 = 4308,3984375 MB.
+"""
+
+import os
+import subprocess
+import sys
+import time
+
+import pyatspi
+from gi.repository import GLib
+
+MAIN_TITLE = "Kelvaro  [BETA]    v. 0.1.17"
+ABOUT_TITLE = "About Kelvaro"
+NOT_A_NUMBER = "Bitte eine Zahl eingeben, z. B. 1,5"
+WAIT_SECONDS = 20
+
+# Every control of the main window a reader can reach: role, name, and the
+# value it holds after start-up (a text's text, a list's shown text, the
+# slider's value; None for buttons).
+CONTROLS = [
+    ("combo box", "DVD Typ", "4,7 GB   DVD"),
+    ("text", "Zeit", "120"),
+    ("combo box", "Audio1", "128 kbps"),
+    ("text", "Audio1 X", "1"),
+    ("combo box", "Audio2", "None"),
+    ("text", "Audio2 X", "1"),
+    ("text", "Extras", "0"),
+    ("text", "Subbs", "0"),
+    ("text", "Mux", "80"),
+    ("scroll bar", "Zeit-Regler", 120),
+    ("text", "Min", "2694"),
+    ("text", "Avg", "4888"),
+    ("text", "Max", "7344"),
+    ("push button", "Berechnen", None),
+    ("push button", "About", None),
+    ("push button", "Exit", None),
+]
+
+# The layout's fixed captions, each a label of its own.
+CAPTIONS = sorted(
+    ["DVD Typ", "Zeit", "Min", "Audio1", "Audio2", "X", "X", "Extras", "Subbs"]
+    + ["MB"] * 3 + ["Mux", "Min", "Avg", "Max"] + ["kbps"] * 3
+    + ["Video", "Audio1", "Audio2", "Video + Audo"] + ["MB"] * 4)
+
+# The result captions: named by the words of their row and the whole value.
+RESULTS_AT_START = [
+    "Empfohlene Auflösung 720x576",
+    "Video 4296,09375 MB",
+    "Audio1 112,5 MB",
+    "Audio2 0 MB",
+    "Video + Audo 4408,59375 MB",
+]
+RESULTS_AT_90 = {
+    "texts": {"Zeit": "90", "Min": "3530", "Avg": "6560", "Max": "8180"},
+    "labels": ["Empfohlene Auflösung 720x576", "Video 4324,21875 MB",
+               "Audio1 84,375 MB", "Audio2 0 MB", "Video + Audo 4408,59375 MB"],
+}
+RESULTS_WITH_EXTRAS = {
+    "texts": {"Zeit": "90", "Extras": "100", "Min": "3454", "Avg": "6408", "Max": "8104"},
+    "labels": ["Empfohlene Auflösung 720x576", "Video 4224,0234375 MB",
+               "Audio1 84,375 MB", "Audio2 0 MB", "Video + Audo 4308,3984375 MB"],
+}
+
+ALLOWED_ROLES = {"label", "combo box", "text", "scroll bar", "push button", "notification"}
+
+
+class Failure(Exception):
+    pass
+
+
+def check(condition, message):
+    if not condition:
+        raise Failure(message)
+
+
+class Events:
+    """What the reader hears: events kept as (type, role, name, detail1)."""
+
+    TYPES = [
+        "object:state-changed:showing",
+        "object:state-changed:invalid-entry",
+        "object:state-changed:focused",
+        "object:property-change:accessible-name",
+    ]
+
+    def __init__(self):
+        self.seen = []
+        for kind in self.TYPES:
+            pyatspi.Registry.registerEventListener(self._keep, kind)
+
+    def _keep(self, event):
+        try:
+            role, name = event.source.getRoleName(), event.source.name
+        except Exception:  # the source may be gone already
+            role, name = "", ""
+        self.seen.append((event.type, role, name, event.detail1))
+
+    def matching(self, kind, role=None, name=None, detail=None):
+        return [e for e in self.seen if e[0] == kind and role in (None, e[1])
+                and name in (None, e[2]) and detail in (None, e[3])]
+
+
+def pump(seconds):
+    context = GLib.MainContext.default()
+    end = time.monotonic() + seconds
+    while time.monotonic() < end:
+        while context.iteration(False):
+            pass
+        time.sleep(0.02)
+
+
+def wait_until(predicate, what, seconds=WAIT_SECONDS):
+    end = time.monotonic() + seconds
+    while time.monotonic() < end:
+        try:
+            if predicate():
+                return
+        except Exception:  # the tree may be changing under the query
+            pass
+        pump(0.1)
+    raise Failure(f"not within {seconds} s: {what}")
+
+
+def program_window(title):
+    desktop = pyatspi.Registry.getDesktop(0)
+    for i in range(desktop.childCount):
+        app = desktop.getChildAtIndex(i)
+        if app is None or app.name != "kelvaro":
+            continue
+        for j in range(app.childCount):
+            window = app.getChildAtIndex(j)
+            if window is not None and window.name == title and is_showing(window):
+                return window
+    return None
+
+
+def is_showing(node):
+    return node.getState().contains(pyatspi.STATE_SHOWING)
+
+
+def children(node):
+    return [node.getChildAtIndex(i) for i in range(node.childCount)]
+
+
+def text_of(node):
+    return node.queryText().getText(0, -1)
+
+
+def value_of(node):
+    role = node.getRoleName()
+    if role == "text":
+        return text_of(node)
+    if role == "combo box":
+        inner = [c for c in children(node) if c.getRoleName() == "text"]
+        check(len(inner) == 1, f"list {node.name!r} has no single text area")
+        return text_of(inner[0])
+    if role == "scroll bar":
+        return int(node.queryValue().currentValue)
+    return None
+
+
+def control(window, role, name):
+    found = [c for c in children(window) if c.getRoleName() == role and c.name == name]
+    check(len(found) == 1, f"{len(found)} controls of role {role!r} named {name!r}")
+    return found[0]
+
+
+def result_labels(window):
+    words = set(CAPTIONS)
+    return [c.name for c in children(window)
+            if c.getRoleName() == "label" and c.name not in words]
+
+
+def check_tree(window):
+    nodes = children(window)
+    roles = sorted({n.getRoleName() for n in nodes})
+    check(set(roles) <= ALLOWED_ROLES,
+          f"the window holds objects of other roles (lines, shapes?): {roles}")
+    controls = sorted((n.getRoleName(), n.name) for n in nodes
+                      if n.getRoleName() not in ("label", "notification"))
+    check(controls == sorted((r, n) for r, n, _ in CONTROLS),
+          f"the window's controls are {controls}")
+    captions = sorted(n.name for n in nodes
+                      if n.getRoleName() == "label" and n.name in set(CAPTIONS))
+    check(captions == CAPTIONS, f"the captions are {captions}")
+    check(result_labels(window) == RESULTS_AT_START,
+          f"the result captions read {result_labels(window)}")
+    for role, name, value in CONTROLS:
+        node = control(window, role, name)
+        check(value_of(node) == value, f"{name!r} holds {value_of(node)!r}, expected {value!r}")
+        check(node.description, f"{name!r} has no description")
+        for inner in children(node) if role == "combo box" else []:
+            if inner.getRoleName() == "text":
+                check(inner.name == name, f"the text area of {name!r} is named {inner.name!r}")
+    notices = [n for n in nodes if n.getRoleName() == "notification"]
+    check(len(notices) == 1 and not is_showing(notices[0]),
+          "one notification, not shown while the input is good")
+
+
+def results_read(window, expected):
+    texts = {name: text_of(control(window, "text", name)) for name in expected["texts"]}
+    return texts == expected["texts"] and result_labels(window) == expected["labels"]
+
+
+def check_slider(window, events):
+    slider = control(window, "scroll bar", "Zeit-Regler")
+    slider.queryValue().currentValue = 90
+    wait_until(lambda: results_read(window, RESULTS_AT_90),
+               "the results for 90 minutes after the slider moved")
+    check(events.matching("object:property-change:accessible-name", "label",
+                          "Video 4324,21875 MB"),
+          "no name change told the new video size")
+
+
+def set_text_by_keyboard(text):
+    subprocess.run(["xdotool", "key", "--clearmodifiers", "ctrl+a"], check=True, timeout=10)
+    subprocess.run(["xdotool", "type", "--delay", "20", text], check=True, timeout=10)
+
+
+def press(window, name):
+    button = control(window, "push button", name)
+    action = button.queryAction()
+    names = [action.getName(i) for i in range(action.nActions)]
+    check("Press" in names, f"{name!r} cannot be pressed: {names}")
+    action.doAction(names.index("Press"))
+
+
+def check_bad_input(window, events):
+    extras = control(window, "text", "Extras")
+    description = extras.description
+    check(extras.queryComponent().grabFocus(), "the extras field takes no focus")
+    # Once the focus event arrives, the program sends what was subscribed.
+    wait_until(lambda: events.matching("object:state-changed:focused", "text", "Extras", 1),
+               "the focus event of the extras field")
+    events.seen.clear()
+
+    set_text_by_keyboard("abc")
+    wait_until(lambda: text_of(extras) == "abc", "the typed letters in the extras field")
+    press(window, "Berechnen")
+    wait_until(lambda: extras.getState().contains(pyatspi.STATE_INVALID_ENTRY),
+               "the invalid-entry state of the extras field")
+    check(extras.description == NOT_A_NUMBER,
+          f"the marked field's description is {extras.description!r}")
+    pump(1.0)  # anything announced twice would have arrived by now
+    shown = events.matching("object:state-changed:showing", detail=1)
+    check(shown == [("object:state-changed:showing", "notification", NOT_A_NUMBER, 1)],
+          f"the message was announced as {shown}")
+    marked = events.matching("object:state-changed:invalid-entry", "text", "Extras")
+    check(marked == [("object:state-changed:invalid-entry", "text", "Extras", 1)],
+          f"the state changes of the field were {marked}")
+    check(results_read(window, RESULTS_AT_90), "the results changed after bad input")
+
+    events.seen.clear()
+    set_text_by_keyboard("100")
+    wait_until(lambda: not extras.getState().contains(pyatspi.STATE_INVALID_ENTRY),
+               "the invalid-entry state going after the input was corrected")
+    check(extras.description == description,
+          f"the corrected field's description is {extras.description!r}")
+    wait_until(lambda: events.matching("object:state-changed:showing", "notification",
+                                       detail=0),
+               "the message going")
+    check(not events.matching("object:state-changed:showing", detail=1),
+          "something was announced when the input was corrected")
+    notice = [n for n in children(window) if n.getRoleName() == "notification"]
+    check(not is_showing(notice[0]), "the message is still shown")
+
+    press(window, "Berechnen")
+    wait_until(lambda: results_read(window, RESULTS_WITH_EXTRAS),
+               "the results with 100 MB of extras")
+
+
+def check_about(main):
+    press(main, "About")
+    wait_until(lambda: program_window(ABOUT_TITLE) is not None, "the About window")
+    about = program_window(ABOUT_TITLE)
+    check(about.getRoleName() == "frame", f"the About window's role is {about.getRoleName()!r}")
+    check(about.description, "the About window has no description")
+    nodes = sorted((n.getRoleName(), n.name) for n in children(about))
+    check(nodes == [("label", "v.  0.1.17"), ("push button", "OK")],
+          f"the About window holds {nodes}")
+    press(about, "OK")
+    wait_until(lambda: program_window(MAIN_TITLE) is not None, "the main window again")
+
+
+def check_window(window):
+    check(window.getRoleName() == "frame", f"the main window's role is {window.getRoleName()!r}")
+    check(window.description, "the main window has no description")
+
+
+def main():
+    program_pid = int(sys.argv[1])
+    wait_until(lambda: program_window(MAIN_TITLE) is not None, "the main window over AT-SPI")
+    window = program_window(MAIN_TITLE)
+    events = Events()
+    # The program hears of the listeners over the bus; this also lets the
+    # start-up settle.
+    pump(1.0)
+    # Each step goes on from where the one before left the program, whether
+    # that one passed or not.
+    steps = [("window", lambda: check_window(window)),
+             ("tree", lambda: check_tree(window)),
+             ("slider", lambda: check_slider(window, events)),
+             ("bad input", lambda: check_bad_input(window, events)),
+             ("about", lambda: check_about(window))]
+    failed = 0
+    for name, step in steps:
+        try:
+            os.kill(program_pid, 0)
+        except OSError:
+            print(f"screen reader: the program ended before the step {name!r}", file=sys.stderr)
+            return 1
+        try:
+            step()
+            print(f"screen reader: {name} OK")
+        except Failure as failure:
+            print(f"screen reader: {name} FAILED: {failure}", file=sys.stderr)
+            failed += 1
+    return 1 if failed else 0
+
+
+if __name__ == "__main__":
+    try:
+        sys.exit(main())
+    except Failure as failure:
+        print(f"screen reader: {failure}", file=sys.stderr)
+        sys.exit(1)

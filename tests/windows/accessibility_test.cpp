@@ -1,0 +1,143 @@
+// What a screen reader is given, read through Qt's accessibility interfaces
+// in-process: roles, names that hold the words beside or on each control,
+// results readable in full, nothing of the drawings or the working fields in
+// the tree, and a marked field's message.
+#include "gui_fixture.h"
+#include "windows/invalid_entry_bridge.h"
+
+#include <QAccessible>
+#include <QPushButton>
+
+#include <set>
+#include <string>
+#include <vector>
+
+namespace kelvaro {
+namespace {
+
+class AccessibilityTest : public GuiFixture {
+protected:
+    static QAccessibleInterface* accessible(QWidget* widget) {
+        return QAccessible::queryAccessibleInterface(widget);
+    }
+    static std::string name(QWidget* widget) {
+        return accessible(widget)->text(QAccessible::Name).toStdString();
+    }
+    static std::string description(QWidget* widget) {
+        return accessible(widget)->text(QAccessible::Description).toStdString();
+    }
+    // The object names of the window's children in the reader's tree.
+    static std::set<std::string> treeOf(QWidget* window) {
+        std::set<std::string> names;
+        QAccessibleInterface* iface = accessible(window);
+        for (int i = 0; i < iface->childCount(); ++i) {
+            QAccessibleInterface* child = iface->child(i);
+            EXPECT_EQ(iface->indexOfChild(child), i);
+            names.insert(child->object()->objectName().toStdString());
+        }
+        return names;
+    }
+};
+
+struct Named {
+    const char* control;
+    QAccessible::Role role;
+    const char* name;
+};
+
+TEST_F(AccessibilityTest, EveryControlIsNamedByTheWordsBesideOrOnIt) {
+    const std::vector<Named> controls = {
+        {"Combo1", QAccessible::ComboBox, "DVD Typ"},
+        {"Combo2", QAccessible::ComboBox, "Audio1"},
+        {"Combo3", QAccessible::ComboBox, "Audio2"},
+        {"Text1", QAccessible::EditableText, "Zeit"},
+        {"Text9", QAccessible::EditableText, "Audio1 X"},
+        {"Text15", QAccessible::EditableText, "Audio2 X"},
+        {"Text3", QAccessible::EditableText, "Extras"},
+        {"Text14", QAccessible::EditableText, "Subbs"},
+        {"Text17", QAccessible::EditableText, "Mux"},
+        {"HScroll1", QAccessible::ScrollBar, "Zeit-Regler"},
+        {"Text12", QAccessible::EditableText, "Min"},
+        {"Text8", QAccessible::EditableText, "Avg"},
+        {"Text13", QAccessible::EditableText, "Max"},
+        {"Command1", QAccessible::Button, "Berechnen"},
+        {"Command3", QAccessible::Button, "About"},
+        {"Command2", QAccessible::Button, "Exit"},
+    };
+    for (const Named& c : controls) {
+        SCOPED_TRACE(c.control);
+        QWidget* widget = control(c.control);
+        EXPECT_EQ(accessible(widget)->role(), c.role);
+        EXPECT_EQ(name(widget), c.name);
+        EXPECT_FALSE(description(widget).empty());
+    }
+    // A list's value is the text it shows, its text area carries its name.
+    EXPECT_EQ(accessible(list("Combo2"))->text(QAccessible::Value).toStdString(), "128 kbps");
+    EXPECT_EQ(name(list("Combo2")->lineEdit()), "Audio1");
+    EXPECT_EQ(accessible(form1())->role(), QAccessible::Window);
+}
+
+TEST_F(AccessibilityTest, ResultsAreReadInFullAndFollowEachRun) {
+    // Start-up, then the slider at 90 minutes: 5400 s, audio 86400 KB =
+    // 84,375 MB, average 4428416 * 8 / 5400 = 6560.6 cut to 6560, video
+    // 5400 * 6560 / 8 / 1024 = 4324,21875 MB, total 4408,59375 MB.
+    const std::vector<std::vector<std::string>> runs = {
+        {"Empfohlene Auflösung 720x576", "Video 4296,09375 MB", "Audio1 112,5 MB", "Audio2 0 MB",
+         "Video + Audo 4408,59375 MB"},
+        {"Empfohlene Auflösung 720x576", "Video 4324,21875 MB", "Audio1 84,375 MB", "Audio2 0 MB",
+         "Video + Audo 4408,59375 MB"},
+    };
+    for (std::size_t run = 0; run < runs.size(); ++run) {
+        SCOPED_TRACE(run);
+        if (run == 1) {
+            dragSliderTo(90);
+        }
+        std::vector<std::string> names;
+        for (const char* result : {"Label8", "Label13", "Label22", "Label29", "Label26"}) {
+            names.push_back(name(label(result)));
+        }
+        EXPECT_EQ(names, runs[run]);
+    }
+    EXPECT_EQ(accessible(field("Text8"))->textInterface()->text(0, 5).toStdString(), "6560");
+}
+
+TEST_F(AccessibilityTest, DrawingsAndWorkingFieldsAreNotInTheTree) {
+    const std::set<std::string> tree = treeOf(form1());
+    for (const std::string& left : {"Line1", "Line28", "Shape1", "Shape6", "Shape4_0", "Text2",
+                                    "Text4", "Text6", "Text10", "Text19", "Text20"}) {
+        EXPECT_EQ(tree.count(left), 0U) << left;
+    }
+    for (const std::string& kept : {"Label6", "Label13", "Text1", "Text8", "Combo1", "HScroll1",
+                                    "Command2", "ReportMessage"}) {
+        EXPECT_EQ(tree.count(kept), 1U) << kept;
+    }
+    // 32 labels, the message, 3 lists, 9 fields, the slider, 3 buttons.
+    EXPECT_EQ(tree.size(), 49U);
+
+    click(control<QPushButton>("Command3"));
+    EXPECT_EQ(accessible(about())->role(), QAccessible::Window);
+    EXPECT_EQ(treeOf(about()), (std::set<std::string>{"Label1", "Command1"}));
+    EXPECT_EQ(name(control("Command1", about())), "OK");
+}
+
+TEST_F(AccessibilityTest, MarkedFieldCarriesItsMessageUntilFixed) {
+    QLineEdit* extras = field("Text3");
+    const std::string normal = description(extras);
+    QWidget* message = label("ReportMessage");
+    EXPECT_EQ(accessible(message)->role(), QAccessible::Notification);
+
+    replaceText(extras, "abc");
+    click(control<QPushButton>("Command1"));
+    EXPECT_EQ(description(extras), "Bitte eine Zahl eingeben, z. B. 1,5");
+    EXPECT_TRUE(InvalidEntryBridge::instance().isInvalid(*extras));
+    EXPECT_EQ(name(message), "Bitte eine Zahl eingeben, z. B. 1,5");
+    EXPECT_FALSE(accessible(message)->state().invisible);
+
+    replaceText(extras, "100");
+    EXPECT_EQ(description(extras), normal);
+    EXPECT_FALSE(InvalidEntryBridge::instance().isInvalid(*extras));
+    EXPECT_TRUE(accessible(message)->state().invisible);
+}
+
+} // namespace
+} // namespace kelvaro
