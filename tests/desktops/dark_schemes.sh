@@ -55,6 +55,28 @@ click_control() {
     xdotool click 1
 }
 
+# The place of a control in the client area, "left top right bottom" in pixels.
+rect_of() {
+    awk -F'\t' -v w="$1" -v n="$2" '$1 == w && $2 == n {
+        l = int($4 / 15 + 0.5); t = int($5 / 15 + 0.5)
+        printf "%d %d %d %d\n", l, t, l + int($6 / 15 + 0.5) - 1, t + int($7 / 15 + 0.5) - 1
+    }' "$layout"
+}
+
+# grab WINDOW FILE [R G B [X0 Y0 X1 Y1]]: saves a screenshot of the window
+# (or "root"), grabbing again for up to five seconds until it shows that
+# colour, where given. Whether it is right is for the measuring to say.
+grab() {
+    local window=$1 file=$2
+    shift 2
+    for ((i = 0; i < 10; ++i)); do
+        import -window "$window" "$file"
+        (($# == 0)) && return 0
+        /usr/bin/python3 "$measure" --has-colour "$file" "$@" && return 0
+        sleep 0.5
+    done
+}
+
 pid="" pid_wm=""
 on_display() {
     local id about_id left top
@@ -73,34 +95,38 @@ on_display() {
     echo "$left $top" >"$shots/place.txt"
     xdotool mousemove 0 0
     sleep 1 # the first paint
-    import -window "$id" "$shots/form1.png"
+    grab "$id" "$shots/form1.png"
 
-    # A tool tip: the pointer rests on the playing time.
+    # A tool tip (pale yellow): the pointer rests on the playing time.
     point_at Form1 Text1 "$left" "$top"
     xdotool mousemove_relative 1 0
-    sleep 2
-    import -window root "$shots/tooltip.png"
-
-    # The list's button opens its drop-down list in every style.
-    click_control Form1 Combo2 "$left" "$top" 8
     sleep 1
-    import -window root "$shots/popup.png"
+    grab root "$shots/tooltip.png" 255 255 225
+
+    # The list's button opens its drop-down list in every style; it shows
+    # white below the list.
+    click_control Form1 Combo2 "$left" "$top" 8
+    local x0 y0 x1 y1
+    read -r x0 y0 x1 y1 < <(rect_of Form1 Combo2)
+    grab root "$shots/popup.png" 255 255 255 $((left + x0 + 2)) $((top + y1 + 4)) \
+        $((left + x1 - 20)) $((top + y1 + 30))
     xdotool key Escape
     sleep 0.3
 
-    # Bad input: letters into the extras, then "Berechnen".
+    # Bad input: letters into the extras, then "Berechnen"; the field turns
+    # light red.
     click_control Form1 Text3 "$left" "$top"
     xdotool key ctrl+a type abc
     click_control Form1 Command1 "$left" "$top"
     xdotool mousemove 0 0
-    sleep 1
-    import -window "$id" "$shots/form1-marked.png"
+    read -r x0 y0 x1 y1 < <(rect_of Form1 Text3)
+    grab "$id" "$shots/form1-marked.png" 255 205 205 "$x0" "$y0" "$x1" "$y1"
 
     click_control Form1 Command3 "$left" "$top"
     about_id=$(window_of "$about_title") || fail "no About window within $((wait_tenths / 10)) s"
     xdotool mousemove 0 0
     sleep 1
-    import -window "$about_id" "$shots/about.png"
+    grab "$about_id" "$shots/about.png"
 
     kill "$pid"
     wait "$pid" 2>/dev/null || true
@@ -109,7 +135,7 @@ on_display() {
 
 if [[ ${1:-} == --on-display ]]; then
     shift
-    program=$1 layout=$2 shots=$3
+    program=$1 layout=$2 measure=$3 shots=$4
     on_display
     exit 0
 fi
@@ -148,6 +174,6 @@ export QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR=$config
 unset QT_SCALE_FACTOR QT_STYLE_OVERRIDE
 
 timeout --kill-after=5 90 \
-    xvfb-run -a -s "-screen 0 1280x800x24" "$0" --on-display "$program" "$shots/layout.tsv" "$shots" ||
+    xvfb-run -a -s "-screen 0 1280x800x24" "$0" --on-display "$program" "$shots/layout.tsv" "$measure" "$shots" ||
     fail "the run on the virtual display failed (logs in $shots)"
 /usr/bin/python3 "$measure" "$shots/layout.tsv" "$shots"

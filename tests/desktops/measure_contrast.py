@@ -2,6 +2,8 @@
 """Measures the WCAG 2 contrast of the windows' text and lines in screenshots.
 
 measure_contrast.py LAYOUT SHOTS
+measure_contrast.py --has-colour PNG R G B [X0 Y0 X1 Y1]
+
 
 LAYOUT is the output of kelvaro_layout_dump (both windows' controls in twips).
 SHOTS is the folder the desktop run filled:
@@ -13,12 +15,15 @@ SHOTS is the folder the desktop run filled:
                                            area on the screen
 Text must reach 4.5:1 against the pixels around it, lines 3:1. Prints one line
 per measurement and exits with 1 if any falls short.
+
+With --has-colour it only tells by its exit status whether a screenshot (or a
+rectangle of it) shows that colour: the run waits with it for what it grabs.
 """
 import sys
 from collections import Counter
 from pathlib import Path
 
-from PIL import Image
+from PIL import Image, ImageChops
 
 TEXT_MIN = 4.5
 LINE_MIN = 3.0
@@ -139,16 +144,14 @@ def field_ratio(image, rect, inset=3, right_inset=3):
 def find_box(image, colour, within=None, tolerance=3):
     """Bounding box of the pixels of one colour."""
     x0, y0, x1, y1 = within or (0, 0, image.width - 1, image.height - 1)
-    xs, ys = [], []
-    for y in range(max(0, y0), min(image.height - 1, y1) + 1):
-        for x in range(max(0, x0), min(image.width - 1, x1) + 1):
-            p = image.getpixel((x, y))
-            if all(abs(p[i] - colour[i]) <= tolerance for i in range(3)):
-                xs.append(x)
-                ys.append(y)
-    if not xs:
+    x0, y0 = max(0, x0), max(0, y0)
+    part = image.crop((x0, y0, x1 + 1, y1 + 1))
+    masks = [band.point(lambda v, c=c: 255 if abs(v - c) <= tolerance else 0)
+             for band, c in zip(part.split(), colour)]
+    box = ImageChops.darker(ImageChops.darker(masks[0], masks[1]), masks[2]).getbbox()
+    if box is None:
         return None
-    return (min(xs), min(ys), max(xs), max(ys))
+    return (x0 + box[0], y0 + box[1], x0 + box[2] - 1, y0 + box[3] - 1)
 
 
 def overlaps(a, b):
@@ -243,7 +246,16 @@ def measure_popup(report, screen, what, box, before=None):
         report.fail(f"{what}: background {back[:3]} is not light")
 
 
+def has_colour(args):
+    image = Image.open(args[0]).convert("RGB")
+    colour = tuple(int(v) for v in args[1:4])
+    within = tuple(int(v) for v in args[4:8]) if len(args) >= 8 else None
+    return 0 if find_box(image, colour, within, tolerance=0) else 1
+
+
 def main():
+    if sys.argv[1] == "--has-colour":
+        return has_colour(sys.argv[2:])
     layout, shots = Path(sys.argv[1]), Path(sys.argv[2])
     controls = [Control(line.rstrip("\n").split("\t")) for line in layout.open(encoding="utf-8")]
     form1 = [c for c in controls if c.window == "Form1"]
