@@ -1,6 +1,7 @@
 #include "form_window.h"
 
 #include "layout_fonts.h"
+#include "light_palette.h"
 #include "twips.h"
 
 #include <QCloseEvent>
@@ -20,6 +21,7 @@ FormWindow::FormWindow(const WindowLayout& layout)
     setWindowTitle(QString::fromUtf8(layout.caption));
     setFixedSize(pixels(layout.clientWidth), pixels(layout.clientHeight));
     setAttribute(Qt::WA_OpaquePaintEvent);
+    LightPalette::applyTo(*this);
     // The layout's default face from the start: a control is laid out in the
     // window's font when it is created, before it gets its own, and the
     // system's font would be loaded only for that.

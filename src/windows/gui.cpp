@@ -6,6 +6,7 @@
 #include "form1_layout.h"
 #include "form_binding.h"
 #include "form_window.h"
+#include "light_palette.h"
 #include "mark_presenter.h"
 #include "program_icon.h"
 #include "window_builder.h"
@@ -41,6 +42,7 @@ auto whileAlive(const std::shared_ptr<Gui*>& self, void (Gui::*member)()) {
 Gui::Gui(Program& program) : program_(program), self_(std::make_shared<Gui*>(this)) {
     registerResources();
     AccessibleFactory::install();
+    LightPalette::applyToPopups();
     form1_ = WindowBuilder::build(form1Window(), form1Controls());
     form1_->setWindowIcon(programIcon());
     Form1Extras::apply(*form1_);

@@ -3,10 +3,10 @@
 #include "accessible_factory.h"
 #include "handlers/report_text.h"
 #include "layout_fonts.h"
+#include "light_palette.h"
 #include "widget_sync.h"
 
 #include <QAccessible>
-#include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -18,7 +18,6 @@ namespace kelvaro {
 namespace {
 
 const QColor kMarked(255, 205, 205);
-const QColor kMessageBack(255, 255, 225);
 constexpr int kMessageTextWidth = 300;
 constexpr int kGap = 2;
 
@@ -33,10 +32,6 @@ void setBase(QWidget& widget, const QColor& colour) {
     QPalette palette = widget.palette();
     palette.setColor(QPalette::Base, colour);
     widget.setPalette(palette);
-}
-
-QColor defaultBase(const QWidget& widget) {
-    return QApplication::palette(&widget).color(QPalette::Base);
 }
 
 // The widget whose background shows the mark: a list's text area.
@@ -59,9 +54,11 @@ MarkPresenter::MarkPresenter(Form1& form, QWidget& form1)
     message_->setLineWidth(1);
     message_->setContentsMargins(4, 2, 4, 2);
     message_->setAutoFillBackground(true);
+    // Dark text on pale yellow, as the tool tips.
+    const QPalette& light = LightPalette::palette();
     QPalette palette = message_->palette();
-    palette.setColor(QPalette::Window, kMessageBack);
-    palette.setColor(QPalette::WindowText, QColor(0, 0, 0));
+    palette.setColor(QPalette::Window, light.color(QPalette::ToolTipBase));
+    palette.setColor(QPalette::WindowText, light.color(QPalette::ToolTipText));
     message_->setPalette(palette);
     message_->setAttribute(Qt::WA_TransparentForMouseEvents);
     // Named by the message it shows; readers announce it when it appears.
@@ -99,9 +96,10 @@ void MarkPresenter::refresh() {
 }
 
 void MarkPresenter::unmarkAll() {
-    for (const QPointer<QWidget>& widget : marked_) {
-        if (!widget.isNull()) {
-            setBase(*widget, defaultBase(*widget));
+    // Backwards: a field marked twice gets the background it had first.
+    for (auto marked = marked_.rbegin(); marked != marked_.rend(); ++marked) {
+        if (!marked->widget.isNull()) {
+            setBase(*marked->widget, marked->base);
         }
     }
     marked_.clear();
@@ -109,8 +107,8 @@ void MarkPresenter::unmarkAll() {
 
 void MarkPresenter::mark(QWidget& widget) {
     QWidget& target = markTarget(widget);
+    marked_.push_back({&target, target.palette().color(QPalette::Base)});
     setBase(target, kMarked);
-    marked_.emplace_back(&target);
 }
 
 QWidget* MarkPresenter::shownWidgetOf(const std::string& field) const {

@@ -1,0 +1,179 @@
+#!/usr/bin/env bash
+# dark_schemes.sh SCHEME PROGRAM LAYOUT_DUMP MEASURE SHOT_DIR
+# Runs the program under a dark colour scheme on a virtual X display with
+# openbox, grabs both windows (the main window also with a marked field and
+# its message), a tool tip and a list's drop-down list, and measures the
+# contrast of every text and line. SCHEME is "gtk3" (the GTK platform theme
+# with Adwaita:dark) or "qt6ct" (qt6ct with its darker.conf scheme). Every
+# wait is bounded; whatever the run started ends with it.
+set -euo pipefail
+
+readonly main_title='Kelvaro  [BETA]    v. 0.1.17'
+readonly about_title='About Kelvaro'
+readonly wait_tenths=200
+
+fail() {
+    echo "dark_schemes: $*" >&2
+    exit 1
+}
+
+# Waits until a window of that title is viewable and prints its id.
+window_of() {
+    local title=$1 id
+    for ((i = 0; i < wait_tenths; ++i)); do
+        id=$(xwininfo -root -tree | grep -F "\"$title\":" | awk '{print $1; exit}') || true
+        if [[ -n $id ]] && xwininfo -id "$id" | grep -q 'Map State: IsViewable'; then
+            echo "$id"
+            return 0
+        fi
+        sleep 0.1
+    done
+    return 1
+}
+
+# The client area's top-left corner on the screen, "x y".
+place_of() {
+    xwininfo -id "$1" | awk '/Absolute upper-left X/ {x = $4} /Absolute upper-left Y/ {y = $4} END {print x, y}'
+}
+
+# Moves the pointer onto the control of that name, from the layout table: its
+# centre, or as far from its right edge as the fifth argument says.
+point_at() {
+    local window=$1 name=$2 left=$3 top=$4 from_right=${5:-}
+    local x y
+    read -r x y < <(awk -F'\t' -v w="$window" -v n="$name" -v r="$from_right" \
+        '$1 == w && $2 == n {
+            l = int($4 / 15 + 0.5); wide = int($6 / 15 + 0.5)
+            printf "%d %d\n", (r == "" ? l + int(wide / 2) : l + wide - r), int($5 / 15 + 0.5) + int($7 / 30)
+        }' "$layout")
+    [[ -n $x ]] || fail "no control $name in $window"
+    xdotool mousemove --sync $((left + x)) $((top + y))
+}
+
+click_control() {
+    point_at "$@"
+    xdotool click 1
+}
+
+# The place of a control in the client area, "left top right bottom" in pixels.
+rect_of() {
+    awk -F'\t' -v w="$1" -v n="$2" '$1 == w && $2 == n {
+        l = int($4 / 15 + 0.5); t = int($5 / 15 + 0.5)
+        printf "%d %d %d %d\n", l, t, l + int($6 / 15 + 0.5) - 1, t + int($7 / 15 + 0.5) - 1
+    }' "$layout"
+}
+
+# grab WINDOW FILE [R G B [X0 Y0 X1 Y1]]: saves a screenshot of the window
+# (or "root"), grabbing again for up to five seconds until it shows that
+# colour, where given. Whether it is right is for the measuring to say.
+grab() {
+    local window=$1 file=$2
+    shift 2
+    for ((i = 0; i < 10; ++i)); do
+        import -window "$window" "$file"
+        (($# == 0)) && return 0
+        /usr/bin/python3 "$measure" --has-colour "$file" "$@" && return 0
+        sleep 0.5
+    done
+}
+
+pid="" pid_wm=""
+on_display() {
+    local id about_id left top
+    openbox >"$shots/openbox.log" 2>&1 &
+    pid_wm=$!
+    trap 'kill ${pid:-} "$pid_wm" 2>/dev/null || true' EXIT
+    for ((i = 0; i < wait_tenths; ++i)); do
+        xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
+        sleep 0.1
+    done
+
+    "$program" >"$shots/program.log" 2>&1 &
+    pid=$!
+    id=$(window_of "$main_title") || fail "no main window within $((wait_tenths / 10)) s"
+    read -r left top < <(place_of "$id")
+    echo "$left $top" >"$shots/place.txt"
+    xdotool mousemove 0 0
+    sleep 1 # the first paint
+    grab "$id" "$shots/form1.png"
+
+    # A tool tip (pale yellow): the pointer rests on the playing time.
+    point_at Form1 Text1 "$left" "$top"
+    xdotool mousemove_relative 1 0
+    sleep 1
+    grab root "$shots/tooltip.png" 255 255 225
+
+    # The list's button opens its drop-down list in every style; it shows
+    # white below the list.
+    click_control Form1 Combo2 "$left" "$top" 8
+    local x0 y0 x1 y1
+    read -r x0 y0 x1 y1 < <(rect_of Form1 Combo2)
+    grab root "$shots/popup.png" 255 255 255 $((left + x0 + 2)) $((top + y1 + 4)) \
+        $((left + x1 - 20)) $((top + y1 + 30))
+    xdotool key Escape
+    sleep 0.3
+
+    # Bad input: letters into the extras, then "Berechnen"; the field turns
+    # light red.
+    click_control Form1 Text3 "$left" "$top"
+    xdotool key ctrl+a type abc
+    click_control Form1 Command1 "$left" "$top"
+    xdotool mousemove 0 0
+    read -r x0 y0 x1 y1 < <(rect_of Form1 Text3)
+    grab "$id" "$shots/form1-marked.png" 255 205 205 "$x0" "$y0" "$x1" "$y1"
+
+    click_control Form1 Command3 "$left" "$top"
+    about_id=$(window_of "$about_title") || fail "no About window within $((wait_tenths / 10)) s"
+    xdotool mousemove 0 0
+    sleep 1
+    grab "$about_id" "$shots/about.png"
+
+    kill "$pid"
+    wait "$pid" 2>/dev/null || true
+    pid=""
+}
+
+if [[ ${1:-} == --on-display ]]; then
+    shift
+    program=$1 layout=$2 measure=$3 shots=$4
+    on_display
+    exit 0
+fi
+
+(($# == 5)) || fail "usage: dark_schemes.sh gtk3|qt6ct PROGRAM LAYOUT_DUMP MEASURE SHOT_DIR"
+scheme=$1 program=$2 dump=$3 measure=$4 shots=$5
+for tool in xvfb-run Xvfb xwininfo xprop xdotool import openbox timeout; do
+    command -v "$tool" >/dev/null || fail "$tool is missing (scripts/setup installs it)"
+done
+mkdir -p "$shots"
+rm -rf "${shots:?}"/*
+"$dump" >"$shots/layout.tsv"
+
+config=$(mktemp -d)
+trap 'rm -rf "$config"' EXIT
+case $scheme in
+gtk3)
+    export QT_QPA_PLATFORMTHEME=gtk3 GTK_THEME=Adwaita:dark
+    ;;
+qt6ct)
+    [[ -f /usr/share/qt6ct/colors/darker.conf ]] || fail "qt6ct's darker.conf is missing"
+    mkdir -p "$config/qt6ct"
+    cat >"$config/qt6ct/qt6ct.conf" <<CONF
+[Appearance]
+color_scheme_path=/usr/share/qt6ct/colors/darker.conf
+custom_palette=true
+style=${QT6CT_STYLE:-Fusion}
+CONF
+    export QT_QPA_PLATFORMTHEME=qt6ct XDG_CONFIG_HOME=$config
+    ;;
+*)
+    fail "unknown scheme $scheme"
+    ;;
+esac
+export QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR=$config
+unset QT_SCALE_FACTOR QT_STYLE_OVERRIDE
+
+timeout --kill-after=5 90 \
+    xvfb-run -a -s "-screen 0 1280x800x24" "$0" --on-display "$program" "$shots/layout.tsv" "$measure" "$shots" ||
+    fail "the run on the virtual display failed (logs in $shots)"
+/usr/bin/python3 "$measure" "$shots/layout.tsv" "$shots"
