@@ -36,9 +36,6 @@ OWN_RED = {("Form1", "Text8"), ("About", "Label1")}
 KNOWN_SHORT = {
     ("Form1", "Text8"): (3.9, "the layout's pure red on a white field: at most 4.0:1"),
     ("About", "Label1"): (3.5, "the layout's pure red on the About picture"),
-    ("Form1", "Line18"): (2.3, "black on the picture's deep blue at y = 248"),
-    ("Form1", "Line20"): (2.3, "black on the picture's deep blue down to y = 248"),
-    ("Form1", "Line21"): (2.3, "black on the picture's deep blue down to y = 248"),
 }
 MARK = (255, 205, 205)
 MESSAGE_BACK = (255, 255, 225)

@@ -20,6 +20,8 @@ struct ColourStop {
 
 // Window backgrounds, top to bottom: white, a pink-mauve band, deep blue.
 // The upper half stays pale because the input panel's black labels sit there.
+// The deep blue comes late: the black lines of the box around the calculate
+// button reach down to the last rows and must still stand out.
 inline constexpr std::array<ColourStop, 8> backgroundStops{{
     {0.00, {255, 255, 255}},
     {0.18, {254, 252, 253}},
@@ -27,7 +29,7 @@ inline constexpr std::array<ColourStop, 8> backgroundStops{{
     {0.54, {228, 188, 218}},
     {0.70, {198, 162, 212}},
     {0.84, {132, 118, 194}},
-    {0.93, {72, 74, 162}},
+    {0.98, {72, 74, 162}},
     {1.00, {30, 38, 120}},
 }};
 
