@@ -51,24 +51,14 @@ void SliderBar::paintEvent(QPaintEvent* event) {
 
 // Two lines inside the bar's edge: a dark one that stands out from the
 // light groove and from the picture around the bar, and a lighter one
-// inside it that sets it off from the arrows and the handle.
+// inside it that sets it off from the arrows and the handle. QWidget repaints
+// the whole bar when the focus comes or goes, so the frame appears and goes
+// with it; a value change repaints the handle's strip, frame included.
 void SliderBar::drawFocusFrame() {
     QPainter painter(this);
     const QColor highlight = palette().color(QPalette::Active, QPalette::Highlight);
     drawFrame(painter, rect(), highlight.darker(150));
     drawFrame(painter, rect().adjusted(1, 1, -1, -1), highlight);
-}
-
-// The frame runs along the whole edge: a change of focus repaints the bar,
-// not only the handle's strip.
-void SliderBar::focusInEvent(QFocusEvent* event) {
-    QScrollBar::focusInEvent(event);
-    update();
-}
-
-void SliderBar::focusOutEvent(QFocusEvent* event) {
-    QScrollBar::focusOutEvent(event);
-    update();
 }
 
 } // namespace kelvaro
