@@ -4,8 +4,9 @@
 # alone, without a window manager ("bare") or under openbox: Tab to "About",
 # Space, Space on "OK"; the main window must have the keyboard again, on
 # "About", so that Space opens About once more; Enter on "OK", Shift+Tab to
-# "Exit" and the keypad's Enter end the program. Every wait is bounded; the
-# program, the window manager and the display end with the script.
+# "Exit" and the keypad's Enter end the program. It starts its own Xvfb
+# display; every wait is bounded; the program, the window manager and the
+# display end with the script, also when it fails.
 set -euo pipefail
 
 readonly main_title='Kelvaro  [BETA]    v. 0.1.17'
@@ -16,7 +17,9 @@ fail() {
     echo "keyboard_only: $*" >&2
     if [[ -n ${out:-} && -n ${DISPLAY:-} ]]; then
         import -window root "$out/failure-$mode.png" 2>/dev/null || true
-        echo "keyboard_only: the screen is in $out/failure-$mode.png" >&2
+        echo "keyboard_only: the screen is in $out/failure-$mode.png;" \
+            "the X focus is on $(xdotool getwindowfocus -f 2>&1 | head -1)" >&2
+        xwininfo -root -tree | grep -F '"' >&2 || true
     fi
     exit 1
 }
@@ -72,13 +75,32 @@ key() {
     xdotool key --delay 120 "$@"
 }
 
-on_display() {
+# Starts a virtual X display of its own: the server picks a free display
+# number itself, so that tests started at the same moment never collide.
+start_display() {
+    local number_file="$out/display-$mode"
+    rm -f "$number_file"
+    Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$number_file" \
+        >"$out/xvfb-$mode.log" 2>&1 &
+    xvfb_pid=$!
+    for ((i = 0; i < wait_seconds * 10; ++i)); do
+        if [[ -s $number_file ]]; then
+            export DISPLAY=":$(head -n1 "$number_file")"
+            return 0
+        fi
+        kill -0 "$xvfb_pid" 2>/dev/null || break
+        sleep 0.1
+    done
+    fail "Xvfb did not start (see $out/xvfb-$mode.log)"
+}
+
+run() {
     local program=$1
     local main about
-    pid="" wm_pid=""
-    trap 'kill ${pid:-} ${wm_pid:-} 2>/dev/null || true' EXIT
+    start_display
     if [[ $mode == openbox ]]; then
-        openbox --config-file /dev/null >"$out/openbox.log" 2>&1 &
+        # The configuration Debian installs, whatever the home directory holds.
+        openbox --config-file /etc/xdg/openbox/rc.xml >"$out/window-manager-$mode.log" 2>&1 &
         wm_pid=$!
         wait_for "openbox running" sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -o "0x[0-9a-f]*"' >/dev/null
     fi
@@ -115,14 +137,27 @@ on_display() {
     kill -0 "$pid" 2>/dev/null && fail "the keypad's Enter on \"Exit\" did not end the program"
     local status=0
     wait "$pid" || status=$?
+    pid=""
     ((status == 0)) || fail "the program ended with status $status (see $out/program-$mode.log)"
     echo "keyboard_only ($mode): About and back twice, the focus returned each time, Exit by keypad Enter"
 }
 
-if [[ ${1:-} == --on-display ]]; then
+cleanup() {
+    kill ${pid:-} ${wm_pid:-} 2>/dev/null || true
+    if [[ -n ${xvfb_pid:-} ]]; then
+        kill "$xvfb_pid" 2>/dev/null || true
+        wait "$xvfb_pid" 2>/dev/null || true
+    fi
+}
+
+if [[ ${1:-} == --bounded ]]; then
     shift
     mode=$2 out=$3
-    on_display "$1"
+    pid="" wm_pid="" xvfb_pid=""
+    unset DISPLAY
+    trap cleanup EXIT
+    trap 'exit 1' TERM INT
+    run "$1"
     exit 0
 fi
 
@@ -130,12 +165,12 @@ fi
 program=$1 mode=$2 out=$3
 [[ -x $program ]] || fail "no program at $program"
 [[ $mode == bare || $mode == openbox ]] || fail "mode is bare or openbox, not $mode"
-tools=(xvfb-run xauth Xvfb xwininfo xprop xdotool import timeout)
+tools=(Xvfb xwininfo xprop xdotool import timeout)
 [[ $mode == openbox ]] && tools+=(openbox)
+[[ $mode != openbox || -r /etc/xdg/openbox/rc.xml ]] || fail "openbox has no configuration (scripts/setup installs it)"
 for tool in "${tools[@]}"; do
     command -v "$tool" >/dev/null || fail "$tool is missing (scripts/setup installs it)"
 done
 mkdir -p "$out"
 rm -f "$out"/*-"$mode".png "$out"/*-"$mode".log
-exec timeout --kill-after=5 100 \
-    xvfb-run -a -s "-screen 0 1280x800x24" "$0" --on-display "$program" "$mode" "$out"
+exec timeout --kill-after=5 100 "$0" --bounded "$program" "$mode" "$out"
