@@ -1,5 +1,6 @@
 #include "choice_list.h"
 
+#include <QAbstractItemView>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QSignalBlocker>
@@ -59,6 +60,23 @@ void ChoiceList::finishEditing(const std::function<void()>& deliver) {
     setCurrentIndex(index);
     lineEdit()->setText(text);
     lineEdit()->setCursorPosition(cursor);
+}
+
+void ChoiceList::showPopup() {
+    QComboBox::showPopup();
+    highlightShownItem();
+}
+
+// Makes the item that the field shows the popup's current row, without
+// choosing it; a text that names no item leaves the row Qt picked.
+void ChoiceList::highlightShownItem() {
+    const int row = findText(lineEdit()->text(), Qt::MatchExactly | Qt::MatchCaseSensitive);
+    if (row < 0 || !view()->isVisible()) {
+        return;
+    }
+    const QModelIndex item = model()->index(row, modelColumn(), rootModelIndex());
+    view()->selectionModel()->setCurrentIndex(item, QItemSelectionModel::ClearAndSelect);
+    view()->scrollTo(item);
 }
 
 void ChoiceList::onActivated(int index) {

@@ -83,11 +83,30 @@ QWidget* Gui::about() const {
 }
 
 void Gui::showForm1() {
-    form1_->setVisible(program_.form.window.visible());
+    const bool visible = program_.form.window.visible();
+    // The main window is shown before About is hidden.
+    const bool backFromAbout = visible && about_ && about_->isVisible();
+    form1_->setVisible(visible);
+    if (backFromAbout) {
+        giveKeyboardBack();
+    }
+}
+
+// Back from About, the main window takes the keyboard again, in the control
+// that had it. A window manager would hand the focus to the window shown,
+// but without one nobody does: the window asks for it once it is mapped.
+void Gui::giveKeyboardBack() {
+    if (focusBeforeAbout_) {
+        focusBeforeAbout_->setFocus(Qt::ActiveWindowFocusReason);
+    }
+    form1_->activateWindow();
 }
 
 void Gui::showAbout() {
     const bool visible = program_.about.visible();
+    if (visible && form1_->isVisible()) {
+        focusBeforeAbout_ = form1_->focusWidget();
+    }
     if (visible && !about_) {
         createAbout();
     }

@@ -2,6 +2,8 @@
 
 #include "handlers/program.h"
 
+#include <QPointer>
+
 #include <memory>
 
 class QWidget;
@@ -31,6 +33,7 @@ public:
 private:
     void connectWindows();
     void showForm1();
+    void giveKeyboardBack();
     void showAbout();
     void createAbout();
 
@@ -40,6 +43,8 @@ private:
     std::unique_ptr<FormBinding> binding_;
     std::unique_ptr<MarkPresenter> marks_;
     std::shared_ptr<Gui*> self_;
+    // The main window's control that had the focus when About was opened.
+    QPointer<QWidget> focusBeforeAbout_;
 };
 
 } // namespace kelvaro

@@ -5,6 +5,7 @@
 #include "layout_fonts.h"
 #include "line_widget.h"
 #include "list_style.h"
+#include "push_button.h"
 #include "shape_widget.h"
 #include "slider_bar.h"
 #include "twips.h"
@@ -91,10 +92,7 @@ QLabel* makeLabel(const ControlLayout& row, QWidget* parent) {
 }
 
 QPushButton* makeButton(const ControlLayout& row, QWidget* parent) {
-    auto* button = new QPushButton(QString::fromUtf8(row.text), parent);
-    button->setAutoDefault(false);
-    button->setDefault(false);
-    return button;
+    return new PushButton(QString::fromUtf8(row.text), parent);
 }
 
 void setTextColour(QWidget& widget, const LayoutColour& colour) {

@@ -1,0 +1,176 @@
+#!/usr/bin/env bash
+# keyboard_only.sh PROGRAM bare|openbox OUT_DIR
+# Drives the real program on its own virtual X display with the keyboard
+# alone, without a window manager ("bare") or under openbox: Tab to "About",
+# Space, Space on "OK"; the main window must have the keyboard again, on
+# "About", so that Space opens About once more; Enter on "OK", Shift+Tab to
+# "Exit" and the keypad's Enter end the program. It starts its own Xvfb
+# display; every wait is bounded; the program, the window manager and the
+# display end with the script, also when it fails.
+set -euo pipefail
+
+readonly main_title='Kelvaro  [BETA]    v. 0.1.17'
+readonly about_title='About Kelvaro'
+readonly wait_seconds=15
+
+fail() {
+    echo "keyboard_only: $*" >&2
+    if [[ -n ${out:-} && -n ${DISPLAY:-} ]]; then
+        import -window root "$out/failure-$mode.png" 2>/dev/null || true
+        echo "keyboard_only: the screen is in $out/failure-$mode.png;" \
+            "the X focus is on $(xdotool getwindowfocus -f 2>&1 | head -1)" >&2
+        xwininfo -root -tree | grep -F '"' >&2 || true
+    fi
+    exit 1
+}
+
+# The id of the viewable top-level window with that title, or nothing.
+viewable() {
+    local id
+    id=$(xwininfo -root -tree | grep -F "\"$1\":" | awk '{print $1; exit}') || true
+    if [[ -n $id ]] && xwininfo -id "$id" | grep -q 'Map State: IsViewable'; then
+        echo "$id"
+    fi
+}
+
+# Waits until the command prints something; prints that.
+wait_for() {
+    local what=$1
+    shift
+    local got
+    for ((i = 0; i < wait_seconds * 10; ++i)); do
+        got=$("$@") || true
+        if [[ -n $got ]]; then
+            echo "$got"
+            return 0
+        fi
+        sleep 0.1
+    done
+    fail "$what: not within $wait_seconds s"
+}
+
+gone() { [[ -z $(viewable "$1") ]] && echo gone; }
+
+# The window that has the X keyboard focus, as a decimal id ("" for none).
+focus_window() { xdotool getwindowfocus -f 2>/dev/null || true; }
+
+# Prints "yes" once the window or one of its children has the focus.
+focus_in() {
+    local want=$(($1)) focused root
+    focused=$(focus_window)
+    root=$(($(xwininfo -root | awk '/Window id:/ {print $4}')))
+    # Qt may give the focus to a child of its top-level window.
+    while [[ -n $focused ]] && ((focused != 0 && focused != root)); do
+        if ((focused == want)); then
+            echo yes
+            return 0
+        fi
+        focused=$(xwininfo -children -id "$focused" 2>/dev/null |
+            awk '/Parent window id:/ {print $4}')
+        focused=$((${focused:-0}))
+    done
+}
+
+key() {
+    xdotool key --delay 120 "$@"
+}
+
+# Starts a virtual X display of its own: the server picks a free display
+# number itself, so that tests started at the same moment never collide.
+start_display() {
+    local number_file="$out/display-$mode"
+    rm -f "$number_file"
+    Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$number_file" \
+        >"$out/xvfb-$mode.log" 2>&1 &
+    xvfb_pid=$!
+    for ((i = 0; i < wait_seconds * 10; ++i)); do
+        if [[ -s $number_file ]]; then
+            export DISPLAY=":$(head -n1 "$number_file")"
+            return 0
+        fi
+        kill -0 "$xvfb_pid" 2>/dev/null || break
+        sleep 0.1
+    done
+    fail "Xvfb did not start (see $out/xvfb-$mode.log)"
+}
+
+run() {
+    local program=$1
+    local main about
+    start_display
+    if [[ $mode == openbox ]]; then
+        # The configuration Debian installs, whatever the home directory holds.
+        openbox --config-file /etc/xdg/openbox/rc.xml >"$out/window-manager-$mode.log" 2>&1 &
+        wm_pid=$!
+        wait_for "openbox running" sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -o "0x[0-9a-f]*"' >/dev/null
+    fi
+    QT_QPA_PLATFORM=xcb "$program" >"$out/program-$mode.log" 2>&1 &
+    pid=$!
+
+    main=$(wait_for "the main window shown" viewable "$main_title")
+    wait_for "the keyboard on the main window at start" focus_in "$main" >/dev/null
+
+    # Text1 -> Text3 -> Berechnen -> Text8 -> slider -> Exit -> About.
+    key Tab Tab Tab Tab Tab Tab space
+    about=$(wait_for "About opened with Tab and Space" viewable "$about_title")
+    wait_for "the main window hidden" gone "$main_title" >/dev/null
+    wait_for "the keyboard on the About window" focus_in "$about" >/dev/null
+
+    key space
+    wait_for "the main window back after Space on OK" viewable "$main_title" >/dev/null
+    wait_for "About hidden" gone "$about_title" >/dev/null
+    wait_for "the keyboard back on the main window after OK" focus_in "$main" >/dev/null
+    # The focus is back on "About": Space opens it again.
+    key space
+    wait_for "About opened again by Space on the button that had the focus" \
+        viewable "$about_title" >/dev/null
+    wait_for "the keyboard on the About window again" focus_in "$about" >/dev/null
+
+    key Return
+    wait_for "the main window back after Enter on OK" viewable "$main_title" >/dev/null
+    wait_for "the keyboard back on the main window after Enter" focus_in "$main" >/dev/null
+    key shift+Tab KP_Enter
+    for ((i = 0; i < wait_seconds * 10; ++i)); do
+        kill -0 "$pid" 2>/dev/null || break
+        sleep 0.1
+    done
+    kill -0 "$pid" 2>/dev/null && fail "the keypad's Enter on \"Exit\" did not end the program"
+    local status=0
+    wait "$pid" || status=$?
+    pid=""
+    ((status == 0)) || fail "the program ended with status $status (see $out/program-$mode.log)"
+    echo "keyboard_only ($mode): About and back twice, the focus returned each time, Exit by keypad Enter"
+}
+
+cleanup() {
+    kill ${pid:-} ${wm_pid:-} 2>/dev/null || true
+    if [[ -n ${xvfb_pid:-} ]]; then
+        kill "$xvfb_pid" 2>/dev/null || true
+        wait "$xvfb_pid" 2>/dev/null || true
+    fi
+}
+
+if [[ ${1:-} == --bounded ]]; then
+    shift
+    mode=$2 out=$3
+    pid="" wm_pid="" xvfb_pid=""
+    unset DISPLAY
+    trap cleanup EXIT
+    trap 'exit 1' TERM INT
+    run "$1"
+    exit 0
+fi
+
+(($# == 3)) || fail "usage: keyboard_only.sh PROGRAM bare|openbox OUT_DIR"
+program=$1 mode=$2 out=$3
+[[ -x $program ]] || fail "no program at $program"
+[[ $mode == bare || $mode == openbox ]] || fail "mode is bare or openbox, not $mode"
+tools=(Xvfb xwininfo xprop xdotool import timeout)
+[[ $mode == openbox ]] && tools+=(openbox)
+[[ $mode != openbox || -r /etc/xdg/openbox/rc.xml ]] || fail "openbox has no configuration (scripts/setup installs it)"
+for tool in "${tools[@]}"; do
+    command -v "$tool" >/dev/null || fail "$tool is missing (scripts/setup installs it)"
+done
+mkdir -p "$out"
+rm -f "$out"/*-"$mode".png "$out"/*-"$mode".log
+exec timeout --kill-after=5 100 "$0" --bounded "$program" "$mode" "$out"

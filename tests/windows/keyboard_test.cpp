@@ -1,0 +1,395 @@
+// The keyboard alone: the slider shows when it has the focus, Enter presses
+// the focused button and only a button, a list's popup opens on the item the
+// field shows, and the focus comes back where it was after the About window.
+#include "choice_list.h"
+#include "gui_fixture.h"
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QImage>
+#include <QScreen>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <cmath>
+#include <functional>
+#include <memory>
+#include <string>
+#include <tuple>
+#include <vector>
+
+namespace kelvaro {
+namespace {
+
+class KeyboardTest : public GuiFixture {
+protected:
+    void activate(QWidget* window) {
+        window->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+    }
+
+    // A key as the user types it: it goes to whatever holds the focus, or to
+    // the open popup.
+    static void type(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        QTest::keyClick(static_cast<QWidget*>(nullptr), key, modifiers);
+        settle();
+    }
+
+    // Tab from wherever the focus is until it reaches the control.
+    void tabTo(const QWidget* target) {
+        for (int i = 0; i < 40 && QApplication::focusWidget() != target; ++i) {
+            type(Qt::Key_Tab);
+        }
+        ASSERT_EQ(QApplication::focusWidget(), target)
+            << "Tab never reached " << target->objectName().toStdString();
+    }
+
+    QPushButton* button(const QString& name) const { return control<QPushButton>(name); }
+    QPushButton* okButton() const { return control<QPushButton>("Command1", about()); }
+};
+
+// --- The slider's focus ---------------------------------------------------
+
+double luminance(QRgb pixel) {
+    const auto channel = [](int value) {
+        const double c = value / 255.0;
+        return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * channel(qRed(pixel)) + 0.7152 * channel(qGreen(pixel)) +
+           0.0722 * channel(qBlue(pixel));
+}
+
+double contrast(QRgb a, QRgb b) {
+    const double la = luminance(a);
+    const double lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+struct Difference {
+    int changed = 0; // pixels that differ at all
+    int visible = 0; // pixels that changed by a contrast of at least 3:1
+    int outside = 0; // changed pixels outside the area looked at
+};
+
+// Compares two grabs of the window pixel by pixel, inside and outside an area
+// given in the window's coordinates.
+Difference compare(const QImage& before, const QImage& after, const QRect& area) {
+    Difference d;
+    const qreal ratio = before.devicePixelRatio();
+    const QRect inDevice(area.topLeft() * ratio, area.size() * ratio);
+    for (int y = 0; y < before.height(); ++y) {
+        for (int x = 0; x < before.width(); ++x) {
+            const QRgb a = before.pixel(x, y);
+            const QRgb b = after.pixel(x, y);
+            if (a == b) {
+                continue;
+            }
+            if (!inDevice.contains(x, y)) {
+                ++d.outside;
+                continue;
+            }
+            ++d.changed;
+            if (contrast(a, b) >= 3.0) {
+                ++d.visible;
+            }
+        }
+    }
+    return d;
+}
+
+TEST_F(KeyboardTest, TheSliderShowsTheFocusAndLosesTheMarkWithIt) {
+    activate(form1());
+    QScrollBar* bar = slider();
+    const QImage unfocused = form1()->grab().toImage();
+
+    tabTo(bar);
+    const QImage focused = form1()->grab().toImage();
+    const Difference in = compare(unfocused, focused, bar->geometry());
+    // A mark as long as the bar at least, that stands out from the bar and
+    // the picture as a line of a control does (3:1).
+    EXPECT_GE(in.visible, bar->width())
+        << in.changed << " pixels changed, " << in.visible << " visibly";
+
+    type(Qt::Key_Right);
+    type(Qt::Key_Tab);
+    ASSERT_NE(QApplication::focusWidget(), bar);
+    type(Qt::Key_Tab, Qt::ShiftModifier);
+    type(Qt::Key_Left);
+    ASSERT_EQ(bar->value(), 120);
+    type(Qt::Key_Tab, Qt::ShiftModifier);
+    ASSERT_NE(QApplication::focusWidget(), bar);
+    const Difference out = compare(unfocused, form1()->grab().toImage(), bar->geometry());
+    EXPECT_EQ(out.changed, 0) << "the mark stays after the focus has gone";
+}
+
+// What reaches the screen is what the window paints from scratch: moving
+// the slider repaints only the handle's strip, and the focus going and
+// coming repaints all that its mark covers.
+TEST_F(KeyboardTest, TheSlidersPartialRepaintsKeepTheScreenRight) {
+    activate(form1());
+    QScrollBar* bar = slider();
+    const auto screenMatchesAFullPaint = [&](const char* step) {
+        SCOPED_TRACE(step);
+        settle();
+        const QImage drawn = form1()->grab().toImage();
+        const QImage shown = form1()
+                                 ->screen()
+                                 ->grabWindow(form1()->winId(), 0, 0, drawn.width(), drawn.height())
+                                 .toImage()
+                                 .convertToFormat(drawn.format());
+        ASSERT_EQ(shown.size(), drawn.size());
+        const Difference d = compare(drawn, shown, bar->geometry());
+        EXPECT_EQ(d.changed, 0) << "on the slider";
+        EXPECT_EQ(d.outside, 0) << "elsewhere";
+    };
+    screenMatchesAFullPaint("start");
+    tabTo(bar);
+    screenMatchesAFullPaint("focus arrived");
+    for (int i = 0; i < 30; ++i) {
+        QTest::keyClick(bar, Qt::Key_Right);
+    }
+    screenMatchesAFullPaint("handle moved with the focus");
+    type(Qt::Key_Tab);
+    screenMatchesAFullPaint("focus gone");
+    dragSliderTo(400);
+    screenMatchesAFullPaint("handle moved without the focus");
+    type(Qt::Key_Tab, Qt::ShiftModifier);
+    screenMatchesAFullPaint("focus back");
+}
+
+// --- Enter on a button ----------------------------------------------------
+
+struct ButtonCase {
+    const char* button;
+    bool inAbout;
+    Qt::Key key;
+    Qt::KeyboardModifiers modifiers;
+};
+
+std::string caseName(const ::testing::TestParamInfo<ButtonCase>& info) {
+    const ButtonCase& c = info.param;
+    return std::string(c.inAbout ? "About" : "Form1") + c.button +
+           (c.key == Qt::Key_Return ? "Return" : "KeypadEnter");
+}
+
+class EnterTest : public KeyboardTest, public ::testing::WithParamInterface<ButtonCase> {};
+
+// Enter and the keypad's Enter press the focused button as Space and the
+// mouse do: the same click, the same handler.
+TEST_P(EnterTest, PressesTheFocusedButton) {
+    const ButtonCase& c = GetParam();
+    replaceText(field("Text9"), "2"); // seen in the results only after "Berechnen"
+    const std::string average = text("Text8");
+    if (c.inAbout) {
+        click(button("Command3"));
+        ASSERT_NE(about(), nullptr);
+    }
+    QWidget* window = c.inAbout ? about() : form1();
+    activate(window);
+    auto* pressed = control<QPushButton>(c.button, window);
+    tabTo(pressed);
+    QSignalSpy clicks(pressed, &QPushButton::clicked);
+
+    type(c.key, c.modifiers);
+    EXPECT_EQ(clicks.count(), 1);
+    const std::string name = std::string(c.inAbout ? "About." : "") + c.button;
+    if (name == "Command1") {
+        EXPECT_NE(text("Text8"), average) << "calculated with two tracks";
+    } else if (name == "Command3") {
+        ASSERT_NE(about(), nullptr);
+        EXPECT_TRUE(about()->isVisible());
+        EXPECT_FALSE(form1()->isVisible());
+    } else if (name == "Command2") {
+        EXPECT_TRUE(program_.lifeCycle.ended());
+    } else {
+        EXPECT_TRUE(form1()->isVisible());
+        EXPECT_FALSE(about()->isVisible());
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Buttons, EnterTest,
+    ::testing::Values(ButtonCase{"Command1", false, Qt::Key_Return, Qt::NoModifier},
+                      ButtonCase{"Command1", false, Qt::Key_Enter, Qt::KeypadModifier},
+                      ButtonCase{"Command3", false, Qt::Key_Return, Qt::NoModifier},
+                      ButtonCase{"Command3", false, Qt::Key_Enter, Qt::KeypadModifier},
+                      ButtonCase{"Command2", false, Qt::Key_Return, Qt::NoModifier},
+                      ButtonCase{"Command2", false, Qt::Key_Enter, Qt::KeypadModifier},
+                      ButtonCase{"Command1", true, Qt::Key_Return, Qt::NoModifier},
+                      ButtonCase{"Command1", true, Qt::Key_Enter, Qt::KeypadModifier}),
+    caseName);
+
+// There is no default button: Enter anywhere but on a button presses none,
+// and Enter with Shift, Ctrl or Alt held is no press either.
+TEST_F(KeyboardTest, EnterElsewhereOrWithAModifierPressesNoButton) {
+    activate(form1());
+    std::vector<std::unique_ptr<QSignalSpy>> spies;
+    for (const char* name : {"Command1", "Command2", "Command3"}) {
+        spies.push_back(std::make_unique<QSignalSpy>(button(name), &QPushButton::clicked));
+    }
+    replaceText(field("Text9"), "2");
+    const std::string average = text("Text8");
+    for (const char* name : {"Text1", "Text9", "Text8", "HScroll1", "Combo2"}) {
+        SCOPED_TRACE(name);
+        tabTo(control(name));
+        type(Qt::Key_Return);
+        type(Qt::Key_Enter, Qt::KeypadModifier);
+    }
+    tabTo(button("Command2"));
+    for (const Qt::KeyboardModifier held :
+         {Qt::ShiftModifier, Qt::ControlModifier, Qt::AltModifier}) {
+        type(Qt::Key_Return, held);
+    }
+    for (const auto& spy : spies) {
+        EXPECT_EQ(spy->count(), 0);
+    }
+    EXPECT_EQ(text("Text8"), average);
+    EXPECT_FALSE(program_.lifeCycle.ended());
+    EXPECT_EQ(about(), nullptr);
+}
+
+// --- A list's popup opened with the keyboard -------------------------------
+
+struct PopupCase {
+    const char* list;
+    const char* chooseFirst; // an item chosen before, or nullptr
+    const char* typed;       // a text typed over the field, or nullptr
+    int highlighted;         // the row the popup opens on
+    const char* handlerField;
+};
+
+// The lists start with nothing chosen, showing their start texts; the row
+// the popup opens on is the item whose text the field shows.
+const PopupCase kPopupCases[] = {
+    {"Combo2", nullptr, nullptr, 3, "Text11"},      // "128 kbps"
+    {"Combo3", nullptr, nullptr, 0, "Text16"},      // "None"
+    {"Combo1", nullptr, nullptr, 0, "Text10"},      // "4,7 GB   DVD"
+    {"Combo2", "224 kbps", nullptr, 6, "Text11"},   // chosen before
+    {"Combo3", nullptr, "384 kbps", 9, "Text16"},   // typed, nothing chosen
+    {"Combo2", "96 kbps", "256 kbps", 7, "Text11"}, // typed over a choice
+    {"Combo3", "160 kbps", "256 kbp", 4, "Text16"}, // no such item: the chosen one
+    {"Combo2", nullptr, "128 KBPS", 0, "Text11"},   // no such item, none chosen: the first
+};
+
+struct OpenKey {
+    const char* name;
+    Qt::Key key;
+    Qt::KeyboardModifiers modifiers;
+};
+
+const OpenKey kOpenKeys[] = {{"F4", Qt::Key_F4, Qt::NoModifier},
+                             {"AltDown", Qt::Key_Down, Qt::AltModifier}};
+
+using PopupParam = std::tuple<PopupCase, OpenKey, Qt::Key>;
+
+std::string popupName(const ::testing::TestParamInfo<PopupParam>& info) {
+    const auto& [c, open, close] = info.param;
+    return std::to_string(info.index) + "_" + c.list + "_" + open.name +
+           (close == Qt::Key_Escape ? "_Escape" : "_Return");
+}
+
+class PopupTest : public KeyboardTest, public ::testing::WithParamInterface<PopupParam> {};
+
+// Opening highlights the item, choosing nothing; Down moves the highlight
+// and still chooses nothing; Escape leaves everything as it was, Enter
+// chooses the highlighted item and runs the list's handler.
+TEST_P(PopupTest, OpensOnTheItemTheFieldShows) {
+    const auto& [c, open, close] = GetParam();
+    QComboBox* combo = list(c.list);
+    activate(form1());
+    if (c.chooseFirst != nullptr) {
+        chooseFromPopup(combo, combo->findText(QString::fromUtf8(c.chooseFirst)));
+    }
+    if (c.typed != nullptr) {
+        replaceText(combo->lineEdit(), QString::fromUtf8(c.typed));
+    }
+    tabTo(combo);
+    const QString shown = combo->lineEdit()->text();
+    const int chosen = combo->currentIndex();
+    const std::string handled = text(c.handlerField);
+    QSignalSpy choices(qobject_cast<ChoiceList*>(combo), &ChoiceList::chosen);
+
+    type(open.key, open.modifiers);
+    ASSERT_TRUE(combo->view()->isVisible()) << "the popup is open";
+    EXPECT_EQ(combo->view()->currentIndex().row(), c.highlighted);
+    EXPECT_EQ(combo->lineEdit()->text(), shown);
+    EXPECT_EQ(combo->currentIndex(), chosen);
+    EXPECT_EQ(choices.count(), 0);
+    type(Qt::Key_Down);
+    EXPECT_EQ(combo->view()->currentIndex().row(), c.highlighted + 1);
+    EXPECT_EQ(combo->currentIndex(), chosen);
+    EXPECT_EQ(text(c.handlerField), handled) << "nothing chosen while moving";
+
+    type(close);
+    EXPECT_FALSE(combo->view()->isVisible());
+    if (close == Qt::Key_Escape) {
+        EXPECT_EQ(choices.count(), 0);
+        EXPECT_EQ(combo->currentIndex(), chosen);
+        EXPECT_EQ(combo->lineEdit()->text(), shown);
+        EXPECT_EQ(text(c.handlerField), handled);
+    } else {
+        EXPECT_EQ(choices.count(), 1);
+        EXPECT_EQ(combo->currentIndex(), c.highlighted + 1);
+        EXPECT_EQ(combo->lineEdit()->text(), combo->itemText(c.highlighted + 1));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Lists, PopupTest,
+                         ::testing::Combine(::testing::ValuesIn(kPopupCases),
+                                            ::testing::ValuesIn(kOpenKeys),
+                                            ::testing::Values(Qt::Key_Escape, Qt::Key_Return)),
+                         popupName);
+
+// One Down from "128 kbps" is "160 kbps", and Enter chooses it: the audio
+// handler writes its 20 KB per second.
+TEST_F(KeyboardTest, OneDownFromTheStartTextIsTheNextHigherRate) {
+    activate(form1());
+    tabTo(list("Combo2"));
+    type(Qt::Key_F4);
+    type(Qt::Key_Down);
+    type(Qt::Key_Return);
+    EXPECT_EQ(list("Combo2")->lineEdit()->text().toStdString(), "160 kbps");
+    EXPECT_EQ(text("Text11"), "20");
+}
+
+// --- Back from the About window -------------------------------------------
+
+struct ReturnCase {
+    const char* name;
+    const char* focusedBefore;
+    std::function<void()> pressAbout;
+};
+
+// "OK" gives the main window the keyboard back, in the control that had it;
+// the next key works there.
+TEST_F(KeyboardTest, AfterOkTheFocusIsBackWhereItWas) {
+    const ReturnCase cases[] = {
+        {"Space on About", "Command3", [] { type(Qt::Key_Space); }},
+        {"Enter on About", "Command3", [] { type(Qt::Key_Return); }},
+        {"About pressed without the focus (an assistive tool)", "Text9",
+         [this] { button("Command3")->click(); }},
+    };
+    for (const ReturnCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        activate(form1());
+        QWidget* before = control(c.focusedBefore);
+        tabTo(before);
+        c.pressAbout();
+        ASSERT_NE(about(), nullptr);
+        ASSERT_TRUE(about()->isVisible());
+        ASSERT_TRUE(QTest::qWaitForWindowActive(about()));
+        ASSERT_EQ(QApplication::focusWidget(), okButton());
+        type(Qt::Key_Space);
+        ASSERT_TRUE(form1()->isVisible());
+        EXPECT_TRUE(QTest::qWaitForWindowActive(form1()));
+        EXPECT_EQ(QApplication::activeWindow(), form1());
+        EXPECT_EQ(QApplication::focusWidget(), before);
+    }
+    // The next key lands: Tab from About goes on to Text9.
+    tabTo(button("Command3"));
+    type(Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), field("Text9"));
+}
+
+} // namespace
+} // namespace kelvaro
