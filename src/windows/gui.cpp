@@ -86,6 +86,9 @@ void Gui::showForm1() {
     const bool visible = program_.form.window.visible();
     // The main window is shown before About is hidden.
     const bool backFromAbout = visible && about_ && about_->isVisible();
+    if (backFromAbout) {
+        keyboardCues_ = keyboardCues_ || about_->testAttribute(Qt::WA_KeyboardFocusChange);
+    }
     form1_->setVisible(visible);
     if (backFromAbout) {
         giveKeyboardBack();
@@ -95,10 +98,13 @@ void Gui::showForm1() {
 // Back from About, the main window takes the keyboard again, in the control
 // that had it. A window manager would hand the focus to the window shown,
 // but without one nobody does: the window asks for it once it is mapped.
+// Qt forgets a hidden window's focus frame; one who works with the keyboard
+// sees it again.
 void Gui::giveKeyboardBack() {
     if (focusBeforeAbout_) {
         focusBeforeAbout_->setFocus(Qt::ActiveWindowFocusReason);
     }
+    form1_->setAttribute(Qt::WA_KeyboardFocusChange, keyboardCues_);
     form1_->activateWindow();
 }
 
@@ -106,6 +112,7 @@ void Gui::showAbout() {
     const bool visible = program_.about.visible();
     if (visible && form1_->isVisible()) {
         focusBeforeAbout_ = form1_->focusWidget();
+        keyboardCues_ = form1_->testAttribute(Qt::WA_KeyboardFocusChange);
     }
     if (visible && !about_) {
         createAbout();
@@ -115,6 +122,8 @@ void Gui::showAbout() {
     }
     about_->setVisible(visible);
     if (visible) {
+        // "OK" holds the focus; its frame shows when the keyboard brought the user here.
+        about_->setAttribute(Qt::WA_KeyboardFocusChange, keyboardCues_);
         about_->activateWindow();
     }
 }

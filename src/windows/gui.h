@@ -45,6 +45,8 @@ private:
     std::shared_ptr<Gui*> self_;
     // The main window's control that had the focus when About was opened.
     QPointer<QWidget> focusBeforeAbout_;
+    // Whether the focus frame showed when About was opened, or in About.
+    bool keyboardCues_ = false;
 };
 
 } // namespace kelvaro

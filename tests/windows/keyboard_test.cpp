@@ -9,6 +9,7 @@
 #include <QImage>
 #include <QScreen>
 #include <QSignalSpy>
+#include <QStyleOption>
 #include <QTest>
 
 #include <cmath>
@@ -360,8 +361,17 @@ struct ReturnCase {
     std::function<void()> pressAbout;
 };
 
-// "OK" gives the main window the keyboard back, in the control that had it;
-// the next key works there.
+// Whether the style draws the widget's focus frame: it has the focus, and its
+// window shows the frame because the keyboard brought the focus there.
+bool showsFocusFrame(const QWidget* widget) {
+    QStyleOption option;
+    option.initFrom(widget);
+    return (option.state & QStyle::State_HasFocus) &&
+           (option.state & QStyle::State_KeyboardFocusChange);
+}
+
+// "OK" gives the main window the keyboard back, in the control that had it,
+// with its focus frame showing as before; the next key works there.
 TEST_F(KeyboardTest, AfterOkTheFocusIsBackWhereItWas) {
     const ReturnCase cases[] = {
         {"Space on About", "Command3", [] { type(Qt::Key_Space); }},
@@ -379,11 +389,13 @@ TEST_F(KeyboardTest, AfterOkTheFocusIsBackWhereItWas) {
         ASSERT_TRUE(about()->isVisible());
         ASSERT_TRUE(QTest::qWaitForWindowActive(about()));
         ASSERT_EQ(QApplication::focusWidget(), okButton());
+        EXPECT_TRUE(showsFocusFrame(okButton()));
         type(Qt::Key_Space);
         ASSERT_TRUE(form1()->isVisible());
         EXPECT_TRUE(QTest::qWaitForWindowActive(form1()));
         EXPECT_EQ(QApplication::activeWindow(), form1());
         EXPECT_EQ(QApplication::focusWidget(), before);
+        EXPECT_TRUE(showsFocusFrame(before));
     }
     // The next key lands: Tab from About goes on to Text9.
     tabTo(button("Command3"));
