@@ -59,7 +59,7 @@ session_start_xvfb() {
     trap session_end EXIT
     fd_file=$session_dir/display
     # Xvfb picks a free display itself and writes its number.
-    Xvfb -displayfd 3 -screen 0 "${SESSION_SIZE}x24" -nolisten tcp \
+    Xvfb -displayfd 3 -screen 0 "${SESSION_SIZE}x24" -nolisten tcp -noreset \
         3>"$fd_file" >"$session_dir/xvfb.log" 2>&1 &
     session_pids+=($!)
     session_wait_for "$SESSION_WAIT" test -s "$fd_file" ||

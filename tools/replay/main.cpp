@@ -7,6 +7,7 @@
 #include <fstream>
 #include <iostream>
 #include <memory>
+#include <stdexcept>
 #include <string>
 
 namespace {
@@ -68,6 +69,11 @@ int main(int argc, char** argv) {
         std::cout.flush();
         std::cerr << error.what() << '\n';
         return 2;
+    } catch (const std::runtime_error& error) {
+        // The windows did not do in time what a user waits for.
+        std::cout.flush();
+        std::cerr << "kelvaro-replay: " << error.what() << '\n';
+        return 3;
     }
     return 0;
 }
