@@ -3,8 +3,11 @@
 #   session_x11 [openbox]   Xvfb alone, or Xvfb with openbox
 #   session_wayland         Weston nested on Xvfb through its X11 backend
 # Both export DISPLAY (the Xvfb display; with Weston it holds Weston's output
-# window, where xdotool clicks and screenshots are taken); session_wayland
-# also exports WAYLAND_DISPLAY and XDG_RUNTIME_DIR. Every process started is
+# window, where xdotool clicks and screenshots are taken) and
+# DBUS_SESSION_BUS_ADDRESS (a session bus of its own, as a desktop has: without
+# one, the first program on the display would start a bus for the display,
+# which outlives the test); session_wayland also exports WAYLAND_DISPLAY and
+# XDG_RUNTIME_DIR. A test adds the processes it starts to session_pids. Every process started is
 # ended, and the scratch directory removed, when the shell exits (an EXIT
 # trap; a test that sets its own should call session_end from it). Every wait
 # is bounded by SESSION_WAIT seconds.
@@ -66,6 +69,17 @@ session_start_xvfb() {
         session_fail "Xvfb gave no display within $SESSION_WAIT s: $(cat "$session_dir/xvfb.log")"
     export DISPLAY=:$(head -n1 "$fd_file")
     session_wait_for "$SESSION_WAIT" xdpyinfo || session_fail "display $DISPLAY does not answer"
+    session_start_bus
+}
+
+session_start_bus() {
+    command -v dbus-daemon >/dev/null || session_fail "dbus-daemon is missing (scripts/setup installs it)"
+    dbus-daemon --session --nofork --address="unix:path=$session_dir/bus" \
+        --print-address=3 3>"$session_dir/bus.address" >"$session_dir/dbus.log" 2>&1 &
+    session_pids+=($!)
+    session_wait_for "$SESSION_WAIT" test -s "$session_dir/bus.address" ||
+        session_fail "the session bus did not start within $SESSION_WAIT s"
+    export DBUS_SESSION_BUS_ADDRESS=$(head -n1 "$session_dir/bus.address")
 }
 
 session_wm_running() {

@@ -14,7 +14,10 @@ namespace {
 
 constexpr const char* kUsage = "usage: kelvaro-replay [--gui] [SCRIPT]\n"
                                "Runs a script of user actions (a file, or standard input)\n"
-                               "and prints the dumps, reports of bad input and the end.\n";
+                               "and prints the dumps, reports of bad input and the end.\n"
+                               "--gui drives the real windows, on the Qt platform that\n"
+                               "QT_QPA_PLATFORM names (offscreen when it is unset); a wait\n"
+                               "for the windows that runs out ends the run with status 3.\n";
 
 } // namespace
 
