@@ -48,6 +48,29 @@ void FormWindow::showEvent(QShowEvent* event) {
     }
 }
 
+// The window keeps its size: a maximised or full-screen state, asked for by a
+// title bar, a shortcut or the compositor, is refused. A compositor that has
+// configured such a state holds the window to that size; mapping the window
+// anew, before anything of it is drawn, ends that state without ever showing
+// it at another size.
+void FormWindow::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() != QEvent::WindowStateChange ||
+        !(windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen))) {
+        return;
+    }
+    const bool shown = isVisible();
+    if (shown) {
+        hide();
+    }
+    setWindowState(windowState() & ~(Qt::WindowMaximized | Qt::WindowFullScreen));
+    // A window system that ignores the fixed size has resized it already.
+    resize(minimumSize());
+    if (shown) {
+        show();
+    }
+}
+
 void FormWindow::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);

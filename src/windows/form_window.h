@@ -9,10 +9,10 @@
 
 namespace kelvaro {
 
-// A top-level window of the program: fixed client size, no maximise button,
-// its background picture drawn unscaled from the top-left corner. What a
-// close through the frame does is handed in: the handler returns whether the
-// window may close.
+// A top-level window of the program: fixed client size, no maximise button
+// and no maximised or full-screen state, its background picture drawn unscaled from the top-left
+// corner. What a close through the frame does is handed in: the handler returns whether the window
+// may close.
 class FormWindow : public QWidget {
     Q_OBJECT
 
@@ -28,6 +28,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     QPixmap background_;

@@ -1,14 +1,16 @@
 #!/usr/bin/env bash
-# differential.sh REPLAY SESSIONS COUNT SEED
+# differential.sh REPLAY SESSIONS COUNT SEED [PLATFORM]
 # Writes COUNT random sessions (seed SEED) as replay scripts with a dump after
 # every action, runs each through REPLAY on the core and through REPLAY --gui
 # on the real widgets, in the session's locale, and fails on the first
-# difference. Exits 77 (skipped) when REPLAY was built without the windows.
+# difference. The widgets run on Qt's PLATFORM (offscreen unless given; the
+# caller provides the display for another). Exits 77 (skipped) when REPLAY
+# was built without the windows.
 set -u
 replay=$1 sessions=$2 count=$3 seed=$4
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-export QT_QPA_PLATFORM=offscreen
+export QT_QPA_PLATFORM=${5:-offscreen}
 
 if ! "$replay" --gui /dev/null >/dev/null 2>"$work/probe"; then
     if grep -q 'built without the windows' "$work/probe"; then
@@ -29,12 +31,14 @@ for script in "$work"/scripts/*.script; do
     esac
     LC_ALL=$locale "$replay" "$script" >"$work/core" 2>"$work/core.err"
     core_status=$?
-    LC_ALL=$locale "$replay" --gui "$script" >"$work/gui" 2>"$work/gui.err"
+    # Bounded: a run that hangs shows as exit status 124.
+    LC_ALL=$locale timeout -k 5 120 "$replay" --gui "$script" >"$work/gui" 2>"$work/gui.err"
     gui_status=$?
     if ((core_status != gui_status)) || ! cmp -s "$work/core" "$work/gui"; then
         echo "$(basename "$script") ($locale): the backends differ" >&2
         echo "exit status: core $core_status, gui $gui_status" >&2
-        grep -h "^line" "$work/core.err" "$work/gui.err" >&2
+        grep -h "^line" "$work/core.err" >&2
+        tail -n 5 "$work/gui.err" >&2
         diff -u --label core --label gui "$work/core" "$work/gui" | head -40 >&2
         echo "----- script -----" >&2
         cat "$script" >&2

@@ -5,7 +5,6 @@
 #include "windows/gui.h"
 
 #include <QApplication>
-#include <QClipboard>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -82,6 +81,7 @@ GuiBackend::GuiBackend(int& argc, char** argv, NumberFormat numbers) {
     gui_ = std::make_unique<Gui>(*program_);
     gui_->start();
     settle();
+    awaitShownWindow();
 }
 
 GuiBackend::~GuiBackend() {
@@ -108,18 +108,27 @@ QComboBox* GuiBackend::list(const std::string& name) const {
 
 // The user brings the window forward and clicks into the control.
 void GuiBackend::focus(QWidget* widget) const {
-    widget->window()->activateWindow();
-    widget->setFocus(Qt::MouseFocusReason);
-    settle();
+    UserInput::focusInto(widget);
+}
+
+// After an action that shows or hides a window, the user waits until the
+// window that the program shows now is on the screen and has the keyboard.
+void GuiBackend::awaitShownWindow() const {
+    if (program_->lifeCycle.ended()) {
+        return;
+    }
+    QWidget* shown = program_->form.window.visible() ? form1()
+                     : program_->about.visible()     ? about()
+                                                     : nullptr;
+    if (shown != nullptr) {
+        UserInput::waitUntilActive(shown);
+    }
 }
 
 void GuiBackend::set(const std::string& name, const std::string& text) {
     QLineEdit* edit = field(name);
     focus(edit);
-    QGuiApplication::clipboard()->setText(QString::fromStdString(text));
-    QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
-    QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
-    settle();
+    UserInput::replaceText(edit, QString::fromStdString(text));
 }
 
 void GuiBackend::keys(const std::string& name, const std::string& text) {
@@ -174,12 +183,14 @@ void GuiBackend::click(const std::string& button) {
                                                      : childOf<QPushButton>(form1(), button);
     QTest::mouseClick(target, Qt::LeftButton);
     settle();
+    awaitShownWindow();
 }
 
 void GuiBackend::close(const std::string& window) {
     QWidget* target = window == "Form1" ? form1() : about();
     target->close();
     settle();
+    awaitShownWindow();
 }
 
 StateDump GuiBackend::dump() {

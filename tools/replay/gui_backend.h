@@ -40,6 +40,7 @@ private:
     QLineEdit* field(const std::string& name) const;
     QComboBox* list(const std::string& name) const;
     void focus(QWidget* widget) const;
+    void awaitShownWindow() const;
 
     std::unique_ptr<QApplication> app_;
     std::unique_ptr<Program> program_;

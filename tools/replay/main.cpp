@@ -7,13 +7,17 @@
 #include <fstream>
 #include <iostream>
 #include <memory>
+#include <stdexcept>
 #include <string>
 
 namespace {
 
 constexpr const char* kUsage = "usage: kelvaro-replay [--gui] [SCRIPT]\n"
                                "Runs a script of user actions (a file, or standard input)\n"
-                               "and prints the dumps, reports of bad input and the end.\n";
+                               "and prints the dumps, reports of bad input and the end.\n"
+                               "--gui drives the real windows, on the Qt platform that\n"
+                               "QT_QPA_PLATFORM names (offscreen when it is unset); a wait\n"
+                               "for the windows that runs out ends the run with status 3.\n";
 
 } // namespace
 
@@ -68,6 +72,11 @@ int main(int argc, char** argv) {
         std::cout.flush();
         std::cerr << error.what() << '\n';
         return 2;
+    } catch (const std::runtime_error& error) {
+        // The windows did not do in time what a user waits for.
+        std::cout.flush();
+        std::cerr << "kelvaro-replay: " << error.what() << '\n';
+        return 3;
     }
     return 0;
 }

@@ -1,0 +1,213 @@
+#!/usr/bin/env bash
+# fixed_size.sh PROGRAM wayland|openbox SHOT_DIR
+# Runs the real program on Weston nested on Xvfb, or on Xvfb with openbox,
+# and asks for a maximised window in each way a user can: a click where
+# Qt's title bar draws its maximise button and a double-click on the title
+# bar (Weston); a double-click on the title bar and the window manager's
+# maximise and full-screen states sent as a pager does (openbox). It does so
+# for the main window and for the About window. After each, the program must
+# still run and the window keep its client area of 578 x 264 pixels.
+set -u
+here=$(dirname "$(readlink -f "$0")")
+. "$here/session.sh"
+
+program=$1 desktop=$2 shots=$3
+readonly width=578 height=264
+python=/usr/bin/python3
+mkdir -p "$shots"
+rm -f "$shots"/*.png "$shots"/*.log
+
+fail() {
+    echo "fixed_size ($desktop): $*" >&2
+    [[ -n ${session_dir:-} ]] && cp "$session_dir"/*.log "$shots"/ 2>/dev/null
+    exit 1
+}
+
+running() {
+    session_alive "$program_pid" || fail "the program ended $1 (see $shots/program.log)"
+}
+
+# --- Weston: the window is found and measured on screenshots of Weston's
+# output, a black desktop on which the window is the only thing drawn. Qt's
+# own title bar adds 3 pixels at the sides and bottom and 30 at the top.
+readonly left_margin=3 top_margin=30
+frame_width=$((width + 6)) frame_height=$((height + 33))
+box=()
+
+shoot() {
+    import -window "$weston_window" "$shots/$1.png" 2>/dev/null
+}
+
+# Waits until the window stands still on the desktop; sets box to its frame.
+measure() {
+    local name=$1 previous="" now i
+    for ((i = 0; i < 50; ++i)); do
+        sleep 0.2
+        running "after $name"
+        shoot "$name"
+        now=$("$python" "$here/window_box.py" "$shots/$name.png") || now=""
+        if [[ -n $now && $now == "$previous" ]]; then
+            read -r -a box <<<"$now"
+            return 0
+        fi
+        previous=$now
+    done
+    fail "no window stood still on the desktop after $name"
+}
+
+check_size() {
+    measure "$1"
+    [[ ${box[2]} == "$frame_width" && ${box[3]} == "$frame_height" ]] ||
+        fail "after $1 the window's frame is ${box[2]}x${box[3]}, expected ${frame_width}x$frame_height (client ${width}x$height)"
+    echo "$1: still running, client ${width}x$height"
+}
+
+# The pointer waits in the output's bottom-right corner, out of the picture.
+park() {
+    xdotool mousemove $((${SESSION_WESTON_SIZE%x*} - 1)) $((${SESSION_WESTON_SIZE#*x} - 1))
+}
+
+# Clicks at a point of the client area, in pixels from its top-left corner.
+click_client() {
+    xdotool mousemove $((box[0] + left_margin + $1)) $((box[1] + top_margin + $2)) click 1
+    park
+}
+
+maximise_on_weston() {
+    local window=$1 right title_y
+    measure "$window-shown"
+    right=$((box[0] + box[2]))
+    title_y=$((box[1] + top_margin / 2))
+    # Qt's title bar: close, maximise, minimise from the right edge, 18
+    # pixels wide, 5 apart, 8 from the edge.
+    xdotool mousemove $((right - 8 - 18 - 5 - 9)) "$title_y" click 1
+    park
+    check_size "$window-maximise-button"
+    title_y=$((box[1] + top_margin / 2))
+    xdotool mousemove $((box[0] + 120)) "$title_y" click --repeat 2 --delay 80 1
+    park
+    check_size "$window-title-double-click"
+}
+
+# Mean brightness where the main window has its light "Berechnen" button and
+# the About window the deep blue bottom of its picture.
+showing_about() {
+    local shade
+    shade=$("$python" "$here/window_box.py" "$shots/$1.png" \
+        $((box[0] + left_margin + 40)) $((box[1] + top_margin + 222)) 56 12)
+    ((shade < 150))
+}
+
+run_weston() {
+    session_wayland
+    weston_window=$(session_weston_window)
+    park
+    "$program" >"$shots/program.log" 2>&1 &
+    program_pid=$!
+    session_pids+=("$program_pid")
+
+    maximise_on_weston form1
+    showing_about form1-title-double-click && fail "the main window does not show"
+    # "About" at 168, 216 (49 x 25 pixels).
+    click_client 192 228
+    measure about-shown
+    showing_about about-shown || fail "\"About\" did not bring up the About window"
+    maximise_on_weston about
+    # "OK" at 480, 128 (33 x 25 pixels) brings the main window back.
+    click_client 496 140
+    measure form1-again
+    showing_about form1-again && fail "\"OK\" did not bring back the main window"
+    check_size form1-again
+}
+
+# --- openbox: the window is found by its title and measured by the X server.
+x11_window() {
+    xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n1
+}
+
+wait_x11_window() {
+    local title=$1 i id=""
+    for ((i = 0; i < SESSION_WAIT * 10; ++i)); do
+        running "before \"$title\" showed"
+        id=$(x11_window "$title")
+        [[ -n $id ]] && break
+        sleep 0.1
+    done
+    [[ -n $id ]] || fail "no window \"$title\" within $SESSION_WAIT s"
+    echo "$id"
+}
+
+x11_check() {
+    local title=$1 step=$2 id info got i
+    # The window manager acts asynchronously: give it time to do what it
+    # would, then check that nothing changed.
+    sleep 0.5
+    for ((i = 0; i < 20; ++i)); do
+        running "after $step"
+        id=$(x11_window "$title")
+        if [[ -n $id ]]; then
+            info=$(xwininfo -id "$id")
+            got=$(awk '/^ *Width:/ {w = $2} /^ *Height:/ {h = $2} END {print w "x" h}' <<<"$info")
+            [[ $got == "${width}x$height" ]] && break
+        fi
+        sleep 0.1
+    done
+    [[ -n $id ]] || fail "the window \"$title\" is gone after $step"
+    [[ $got == "${width}x$height" ]] || fail "after $step the client area of \"$title\" is $got"
+    import -window root "$shots/$step.png" 2>/dev/null
+    echo "$step: still running, client ${width}x$height"
+}
+
+# Sets X and Y to the screen position of the window's client area.
+client_origin() {
+    local info
+    info=$(xwininfo -id "$1")
+    X=$(awk '/Absolute upper-left X:/ {print $4}' <<<"$info")
+    Y=$(awk '/Absolute upper-left Y:/ {print $4}' <<<"$info")
+}
+
+maximise_on_openbox() {
+    local title=$1 name=$2 id top
+    id=$(wait_x11_window "$title")
+    x11_check "$title" "$name-shown"
+    client_origin "$id"
+    top=$(xprop -id "$id" _NET_FRAME_EXTENTS | awk -F'[=,]' '{print $4 + 0}')
+    ((top > 0)) || fail "openbox gave \"$title\" no title bar"
+    # Openbox maximises on a double-click on the title bar.
+    xdotool mousemove $((X + width / 3)) $((Y - top / 2)) click --repeat 2 --delay 80 1
+    x11_check "$title" "$name-title-double-click"
+    # Its theme draws a maximise button, disabled for a window of fixed
+    # size, 27 pixels left of the frame's right edge.
+    xdotool mousemove $((X + width + 1 - 27)) $((Y - top / 2)) click 1
+    x11_check "$title" "$name-maximise-button"
+    "$python" "$here/net_wm_state.py" "$id" _NET_WM_STATE_MAXIMIZED_VERT _NET_WM_STATE_MAXIMIZED_HORZ
+    x11_check "$title" "$name-maximised-state"
+    "$python" "$here/net_wm_state.py" "$id" _NET_WM_STATE_FULLSCREEN
+    x11_check "$title" "$name-full-screen-state"
+}
+
+run_openbox() {
+    session_x11 openbox
+    "$program" >"$shots/program.log" 2>&1 &
+    program_pid=$!
+    session_pids+=("$program_pid")
+    local main='Kelvaro  \[BETA\]    v\. 0\.1\.17'
+    maximise_on_openbox "$main" form1
+    client_origin "$(x11_window "$main")"
+    xdotool mousemove $((X + 192)) $((Y + 228)) click 1
+    maximise_on_openbox 'About Kelvaro' about
+    client_origin "$(x11_window 'About Kelvaro')"
+    xdotool mousemove $((X + 496)) $((Y + 140)) click 1
+    wait_x11_window "$main" >/dev/null
+    x11_check "$main" form1-again
+}
+
+for tool in xdotool import xwininfo xprop "$python"; do
+    command -v "$tool" >/dev/null || fail "$tool is missing (scripts/setup installs it)"
+done
+case $desktop in
+wayland) run_weston ;;
+openbox) run_openbox ;;
+*) fail "unknown desktop $desktop" ;;
+esac
+echo "fixed_size ($desktop): both windows keep ${width}x$height"

@@ -1,0 +1,139 @@
+# session.sh: start a desktop session for an end-to-end test, and end it.
+# Source it, then call one of
+#   session_x11 [openbox]   Xvfb alone, or Xvfb with openbox
+#   session_wayland         Weston nested on Xvfb through its X11 backend
+# Both export DISPLAY (the Xvfb display; with Weston it holds Weston's output
+# window, where xdotool clicks and screenshots are taken) and
+# DBUS_SESSION_BUS_ADDRESS (a session bus of its own, as a desktop has: without
+# one, the first program on the display would start a bus for the display,
+# which outlives the test); session_wayland also exports WAYLAND_DISPLAY and
+# XDG_RUNTIME_DIR. A test adds the processes it starts to session_pids. Every process started is
+# ended, and the scratch directory removed, when the shell exits (an EXIT
+# trap; a test that sets its own should call session_end from it). Every wait
+# is bounded by SESSION_WAIT seconds.
+
+SESSION_WAIT=${SESSION_WAIT:-20}
+SESSION_SIZE=${SESSION_SIZE:-1280x800}
+# The size of Weston's output (and so of its window on the Xvfb screen).
+SESSION_WESTON_SIZE=${SESSION_WESTON_SIZE:-1024x700}
+session_dir=""
+session_pids=()
+
+session_fail() {
+    echo "session: $*" >&2
+    exit 1
+}
+
+session_end() {
+    local i
+    for ((i = ${#session_pids[@]} - 1; i >= 0; --i)); do
+        kill "${session_pids[i]}" 2>/dev/null
+    done
+    for ((i = ${#session_pids[@]} - 1; i >= 0; --i)); do
+        wait "${session_pids[i]}" 2>/dev/null
+    done
+    session_pids=()
+    [[ -n $session_dir ]] && rm -rf "$session_dir"
+    session_dir=""
+}
+
+# session_wait_for SECONDS COMMAND...: runs COMMAND every tenth of a second
+# until it succeeds; fails after SECONDS.
+session_wait_for() {
+    local seconds=$1 i
+    shift
+    for ((i = 0; i < seconds * 10; ++i)); do
+        "$@" >/dev/null 2>&1 && return 0
+        sleep 0.1
+    done
+    return 1
+}
+
+session_alive() {
+    kill -0 "$1" 2>/dev/null
+}
+
+session_start_xvfb() {
+    local fd_file
+    for tool in Xvfb xdpyinfo; do
+        command -v "$tool" >/dev/null || session_fail "$tool is missing (scripts/setup installs it)"
+    done
+    session_dir=$(mktemp -d "${TMPDIR:-/tmp}/kelvaro-session.XXXXXX")
+    trap session_end EXIT
+    fd_file=$session_dir/display
+    # Xvfb picks a free display itself and writes its number.
+    Xvfb -displayfd 3 -screen 0 "${SESSION_SIZE}x24" -nolisten tcp -noreset \
+        3>"$fd_file" >"$session_dir/xvfb.log" 2>&1 &
+    session_pids+=($!)
+    session_wait_for "$SESSION_WAIT" test -s "$fd_file" ||
+        session_fail "Xvfb gave no display within $SESSION_WAIT s: $(cat "$session_dir/xvfb.log")"
+    export DISPLAY=:$(head -n1 "$fd_file")
+    session_wait_for "$SESSION_WAIT" xdpyinfo || session_fail "display $DISPLAY does not answer"
+    session_start_bus
+}
+
+session_start_bus() {
+    command -v dbus-daemon >/dev/null || session_fail "dbus-daemon is missing (scripts/setup installs it)"
+    dbus-daemon --session --nofork --address="unix:path=$session_dir/bus" \
+        --print-address=3 3>"$session_dir/bus.address" >"$session_dir/dbus.log" 2>&1 &
+    session_pids+=($!)
+    session_wait_for "$SESSION_WAIT" test -s "$session_dir/bus.address" ||
+        session_fail "the session bus did not start within $SESSION_WAIT s"
+    export DBUS_SESSION_BUS_ADDRESS=$(head -n1 "$session_dir/bus.address")
+}
+
+session_wm_running() {
+    xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'
+}
+
+session_x11() {
+    session_start_xvfb
+    if [[ ${1:-} == openbox ]]; then
+        command -v openbox >/dev/null || session_fail "openbox is missing (scripts/setup installs it)"
+        openbox --sm-disable >"$session_dir/openbox.log" 2>&1 &
+        session_pids+=($!)
+        session_wait_for "$SESSION_WAIT" session_wm_running ||
+            session_fail "openbox did not start within $SESSION_WAIT s: $(cat "$session_dir/openbox.log")"
+    fi
+    export QT_QPA_PLATFORM=xcb
+}
+
+session_wayland() {
+    command -v weston >/dev/null || session_fail "weston is missing (scripts/setup installs it)"
+    session_start_xvfb
+    export XDG_RUNTIME_DIR=$session_dir/runtime
+    mkdir -m 0700 "$XDG_RUNTIME_DIR"
+    # A plain black desktop without panel or animations: a window is then
+    # the only thing on the output that is not black, and is shown at once.
+    cat >"$session_dir/weston.ini" <<'INI'
+[core]
+idle-time=0
+[shell]
+background-color=0xff000000
+panel-position=none
+locking=false
+animation=none
+close-animation=none
+startup-animation=none
+focus-animation=none
+INI
+    local socket=kelvaro-wl-$$
+    weston --backend=x11-backend.so --use-pixman --socket="$socket" \
+        --config="$session_dir/weston.ini" \
+        --width="${SESSION_WESTON_SIZE%x*}" --height="${SESSION_WESTON_SIZE#*x}" \
+        >"$session_dir/weston.log" 2>&1 &
+    session_pids+=($!)
+    local weston=$!
+    session_wait_for "$SESSION_WAIT" test -S "$XDG_RUNTIME_DIR/$socket" ||
+        session_fail "Weston made no socket within $SESSION_WAIT s: $(tail -5 "$session_dir/weston.log")"
+    session_wait_for "$SESSION_WAIT" session_weston_window ||
+        session_fail "Weston's output window did not show within $SESSION_WAIT s"
+    session_alive "$weston" || session_fail "Weston ended: $(tail -5 "$session_dir/weston.log")"
+    export WAYLAND_DISPLAY=$socket
+    export QT_QPA_PLATFORM=wayland
+}
+
+# The X11 window that shows Weston's output.
+session_weston_window() {
+    xwininfo -root -children | awk '/"Weston Compositor/ {print $1; found = 1; exit} END {exit !found}'
+}
