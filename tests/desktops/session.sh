@@ -60,6 +60,7 @@ session_start_xvfb() {
     done
     session_dir=$(mktemp -d "${TMPDIR:-/tmp}/kelvaro-session.XXXXXX")
     trap session_end EXIT
+    trap "exit 143" TERM INT HUP
     fd_file=$session_dir/display
     # Xvfb picks a free display itself and writes its number.
     Xvfb -displayfd 3 -screen 0 "${SESSION_SIZE}x24" -nolisten tcp -noreset \

@@ -24,6 +24,7 @@ constexpr const char* kUsage = "usage: kelvaro-replay [--gui] [SCRIPT]\n"
 #ifdef KELVARO_REPLAY_GUI
 std::unique_ptr<kelvaro::ReplayBackend> makeGuiBackend(int& argc, char** argv,
                                                        kelvaro::NumberFormat numbers);
+void endGuiRun(std::unique_ptr<kelvaro::ReplayBackend> backend, int status);
 #endif
 
 int main(int argc, char** argv) {
@@ -66,17 +67,24 @@ int main(int argc, char** argv) {
         backend = std::make_unique<kelvaro::CoreBackend>(numbers);
     }
     kelvaro::ReplayRunner runner(*backend, std::cout);
+    int status = 0;
     try {
         runner.run(script);
     } catch (const kelvaro::ScriptError& error) {
         std::cout.flush();
         std::cerr << error.what() << '\n';
-        return 2;
+        status = 2;
     } catch (const std::runtime_error& error) {
         // The windows did not do in time what a user waits for.
         std::cout.flush();
         std::cerr << "kelvaro-replay: " << error.what() << '\n';
-        return 3;
+        status = 3;
     }
+#ifdef KELVARO_REPLAY_GUI
+    if (gui) {
+        endGuiRun(std::move(backend), status);
+    }
+#endif
+    return status;
     return 0;
 }
