@@ -77,19 +77,15 @@ grab() {
     done
 }
 
-pid="" pid_wm=""
+pid=""
 on_display() {
     local id about_id left top
-    openbox >"$shots/openbox.log" 2>&1 &
-    pid_wm=$!
-    trap 'kill ${pid:-} "$pid_wm" 2>/dev/null || true' EXIT
-    for ((i = 0; i < wait_tenths; ++i)); do
-        xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
-        sleep 0.1
-    done
+    SESSION_LOGS=$shots/
+    session_x11 openbox
 
     "$program" >"$shots/program.log" 2>&1 &
     pid=$!
+    session_pids+=("$pid")
     id=$(window_of "$main_title") || fail "no main window within $((wait_tenths / 10)) s"
     read -r left top < <(place_of "$id")
     echo "$left $top" >"$shots/place.txt"
@@ -136,13 +132,14 @@ on_display() {
 if [[ ${1:-} == --on-display ]]; then
     shift
     program=$1 layout=$2 measure=$3 shots=$4
+    . "$(dirname "$(readlink -f "$0")")/session.sh"
     on_display
     exit 0
 fi
 
 (($# == 5)) || fail "usage: dark_schemes.sh gtk3|qt6ct PROGRAM LAYOUT_DUMP MEASURE SHOT_DIR"
 scheme=$1 program=$2 dump=$3 measure=$4 shots=$5
-for tool in xvfb-run Xvfb xwininfo xprop xdotool import openbox timeout; do
+for tool in Xvfb xwininfo xprop xdotool import openbox timeout; do
     command -v "$tool" >/dev/null || fail "$tool is missing (scripts/setup installs it)"
 done
 mkdir -p "$shots"
@@ -170,10 +167,9 @@ CONF
     fail "unknown scheme $scheme"
     ;;
 esac
-export QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR=$config
+export XDG_RUNTIME_DIR=$config
 unset QT_SCALE_FACTOR QT_STYLE_OVERRIDE
 
-timeout --kill-after=5 90 \
-    xvfb-run -a -s "-screen 0 1280x800x24" "$0" --on-display "$program" "$shots/layout.tsv" "$measure" "$shots" ||
+timeout --kill-after=5 90 "$0" --on-display "$program" "$shots/layout.tsv" "$measure" "$shots" ||
     fail "the run on the virtual display failed (logs in $shots)"
 /usr/bin/python3 "$measure" "$shots/layout.tsv" "$shots"

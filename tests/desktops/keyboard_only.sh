@@ -75,37 +75,18 @@ key() {
     xdotool key --delay 120 "$@"
 }
 
-# Starts a virtual X display of its own: the server picks a free display
-# number itself, so that tests started at the same moment never collide.
-start_display() {
-    local number_file="$out/display-$mode"
-    rm -f "$number_file"
-    Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$number_file" \
-        >"$out/xvfb-$mode.log" 2>&1 &
-    xvfb_pid=$!
-    for ((i = 0; i < wait_seconds * 10; ++i)); do
-        if [[ -s $number_file ]]; then
-            export DISPLAY=":$(head -n1 "$number_file")"
-            return 0
-        fi
-        kill -0 "$xvfb_pid" 2>/dev/null || break
-        sleep 0.1
-    done
-    fail "Xvfb did not start (see $out/xvfb-$mode.log)"
-}
-
 run() {
     local program=$1
     local main about
-    start_display
+    # A display of its own, with openbox or without any window manager.
     if [[ $mode == openbox ]]; then
-        # The configuration Debian installs, whatever the home directory holds.
-        openbox --config-file /etc/xdg/openbox/rc.xml >"$out/window-manager-$mode.log" 2>&1 &
-        wm_pid=$!
-        wait_for "openbox running" sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -o "0x[0-9a-f]*"' >/dev/null
+        session_x11 openbox
+    else
+        session_x11
     fi
     QT_QPA_PLATFORM=xcb "$program" >"$out/program-$mode.log" 2>&1 &
     pid=$!
+    session_pids+=("$pid")
 
     main=$(wait_for "the main window shown" viewable "$main_title")
     wait_for "the keyboard on the main window at start" focus_in "$main" >/dev/null
@@ -142,21 +123,13 @@ run() {
     echo "keyboard_only ($mode): About and back twice, the focus returned each time, Exit by keypad Enter"
 }
 
-cleanup() {
-    kill ${pid:-} ${wm_pid:-} 2>/dev/null || true
-    if [[ -n ${xvfb_pid:-} ]]; then
-        kill "$xvfb_pid" 2>/dev/null || true
-        wait "$xvfb_pid" 2>/dev/null || true
-    fi
-}
-
 if [[ ${1:-} == --bounded ]]; then
     shift
     mode=$2 out=$3
-    pid="" wm_pid="" xvfb_pid=""
+    pid=""
     unset DISPLAY
-    trap cleanup EXIT
-    trap 'exit 1' TERM INT
+    SESSION_LOGS=$out/session-$mode-
+    . "$(dirname "$(readlink -f "$0")")/session.sh"
     run "$1"
     exit 0
 fi
@@ -165,12 +138,11 @@ fi
 program=$1 mode=$2 out=$3
 [[ -x $program ]] || fail "no program at $program"
 [[ $mode == bare || $mode == openbox ]] || fail "mode is bare or openbox, not $mode"
-tools=(Xvfb xwininfo xprop xdotool import timeout)
+tools=(Xvfb xwininfo xprop xdotool import timeout dbus-daemon)
 [[ $mode == openbox ]] && tools+=(openbox)
-[[ $mode != openbox || -r /etc/xdg/openbox/rc.xml ]] || fail "openbox has no configuration (scripts/setup installs it)"
 for tool in "${tools[@]}"; do
     command -v "$tool" >/dev/null || fail "$tool is missing (scripts/setup installs it)"
 done
 mkdir -p "$out"
-rm -f "$out"/*-"$mode".png "$out"/*-"$mode".log
+rm -f "$out"/*-"$mode".png "$out"/*-"$mode".log "$out"/session-"$mode"-*.log
 exec timeout --kill-after=5 100 "$0" --bounded "$program" "$mode" "$out"

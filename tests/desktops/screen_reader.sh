@@ -16,16 +16,6 @@ fail() {
     exit 1
 }
 
-launcher_pid=""
-program_pid=""
-
-# shellcheck disable=SC2317 # called by the trap
-cleanup() {
-    if [[ -n $program_pid ]]; then kill "$program_pid" 2>/dev/null || true; fi
-    if [[ -n $launcher_pid ]]; then kill "$launcher_pid" 2>/dev/null || true; fi
-    wait 2>/dev/null || true
-}
-
 # Whether the AT-SPI bus launcher owns its name; asking it for the address
 # instead would have the session bus start a second one.
 bus_is_up() {
@@ -33,14 +23,16 @@ bus_is_up() {
         org.freedesktop.DBus.NameHasOwner string:org.a11y.Bus 2>/dev/null | grep -q true
 }
 
-# On the display that xvfb-run made, inside the private session bus.
+# On a display and a session bus of its own.
 on_display() {
     local program=$1 logs=$2 here
-    here=$(dirname "$0")
-    trap cleanup EXIT
+    here=$(dirname "$(readlink -f "$0")")
+    . "$here/session.sh"
+    SESSION_LOGS=$logs/session-
+    session_x11
 
     "$bus_launcher" --launch-immediately >"$logs/bus.log" 2>&1 &
-    launcher_pid=$!
+    session_pids+=($!)
     for ((i = 0; i < wait_seconds * 10; ++i)); do
         bus_is_up && break
         sleep 0.1
@@ -52,6 +44,7 @@ on_display() {
         QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_ACCESSIBILITY=1 \
         "$program" >"$logs/program.log" 2>&1 &
     program_pid=$!
+    session_pids+=("$program_pid")
 
     timeout --kill-after=5 120 "$python" "$here/screen_reader_client.py" "$program_pid"
 }
@@ -65,11 +58,10 @@ fi
 (($# == 2)) || fail "usage: screen_reader.sh PROGRAM LOG_DIR"
 program=$1 logs=$2
 [[ -x $program ]] || fail "no program at $program"
-for tool in xvfb-run xauth Xvfb dbus-run-session dbus-send xdotool timeout "$bus_launcher"; do
+for tool in Xvfb dbus-daemon dbus-send xdotool timeout "$bus_launcher"; do
     command -v "$tool" >/dev/null || fail "$tool is missing (scripts/setup installs it)"
 done
 "$python" -c 'import pyatspi' 2>/dev/null || fail "pyatspi is missing (scripts/setup installs it)"
 mkdir -p "$logs"
 rm -f "$logs"/*.log
-exec timeout --kill-after=5 170 dbus-run-session -- \
-    xvfb-run -a -s "-screen 0 1280x800x24" "$0" --on-display "$program" "$logs"
+exec timeout --kill-after=5 170 "$0" --on-display "$program" "$logs"

@@ -1,6 +1,6 @@
 # session.sh: start a desktop session for an end-to-end test, and end it.
 # Source it, then call one of
-#   session_x11 [openbox]   Xvfb alone, or Xvfb with openbox
+#   session_x11 [openbox]   Xvfb alone (no window manager), or Xvfb with openbox
 #   session_wayland         Weston nested on Xvfb through its X11 backend
 # Both export DISPLAY (the Xvfb display; with Weston it holds Weston's output
 # window, where xdotool clicks and screenshots are taken) and
@@ -10,7 +10,9 @@
 # XDG_RUNTIME_DIR. A test adds the processes it starts to session_pids. Every process started is
 # ended, and the scratch directory removed, when the shell exits (an EXIT
 # trap; a test that sets its own should call session_end from it). Every wait
-# is bounded by SESSION_WAIT seconds.
+# is bounded by SESSION_WAIT seconds. Where SESSION_LOGS is set, the logs of
+# the session (Xvfb, the bus, the window manager, Weston) are copied to files
+# whose names begin with it before the scratch directory goes.
 
 SESSION_WAIT=${SESSION_WAIT:-20}
 SESSION_SIZE=${SESSION_SIZE:-1280x800}
@@ -25,15 +27,24 @@ session_fail() {
 }
 
 session_end() {
-    local i
+    local i log
+    # Also from a script that runs with errexit: a process that has ended
+    # already must not stop the rest.
     for ((i = ${#session_pids[@]} - 1; i >= 0; --i)); do
-        kill "${session_pids[i]}" 2>/dev/null
+        kill "${session_pids[i]}" 2>/dev/null || true
     done
     for ((i = ${#session_pids[@]} - 1; i >= 0; --i)); do
-        wait "${session_pids[i]}" 2>/dev/null
+        wait "${session_pids[i]}" 2>/dev/null || true
     done
     session_pids=()
-    [[ -n $session_dir ]] && rm -rf "$session_dir"
+    if [[ -n $session_dir ]]; then
+        if [[ -n ${SESSION_LOGS:-} ]]; then
+            for log in "$session_dir"/*.log; do
+                if [[ -f $log ]]; then cp "$log" "$SESSION_LOGS${log##*/}" 2>/dev/null || true; fi
+            done
+        fi
+        rm -rf "$session_dir"
+    fi
     session_dir=""
 }
 
@@ -91,7 +102,9 @@ session_x11() {
     session_start_xvfb
     if [[ ${1:-} == openbox ]]; then
         command -v openbox >/dev/null || session_fail "openbox is missing (scripts/setup installs it)"
-        openbox --sm-disable >"$session_dir/openbox.log" 2>&1 &
+        [[ -r /etc/xdg/openbox/rc.xml ]] || session_fail "openbox has no configuration (scripts/setup installs it)"
+        # The configuration Debian installs, whatever the home directory holds.
+        openbox --sm-disable --config-file /etc/xdg/openbox/rc.xml >"$session_dir/openbox.log" 2>&1 &
         session_pids+=($!)
         session_wait_for "$SESSION_WAIT" session_wm_running ||
             session_fail "openbox did not start within $SESSION_WAIT s: $(cat "$session_dir/openbox.log")"
