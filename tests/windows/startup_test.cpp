@@ -48,6 +48,28 @@ TEST_F(StartupTest, ShowsTheLayoutsTextsAndListsCentred) {
     }
 }
 
+// The size captions are narrower than their values (33 px for "4296,09375"):
+// the tool tip shows the whole value in MB, at start-up and after every run.
+// Audio: 16 KB/s for 7200 s is 115200 KB = 112,5 MB, for 5400 s 84,375 MB.
+TEST_F(StartupTest, SizeCaptionsShowTheirWholeValueInTheToolTip) {
+    const auto tips = [this] {
+        std::vector<std::string> held;
+        for (const char* name : {"Label13", "Label22", "Label29", "Label26"}) {
+            held.push_back(label(name)->toolTip().toStdString());
+        }
+        return held;
+    };
+    EXPECT_LT(label("Label13")->width(), label("Label13")->sizeHint().width())
+        << "the caption is cut on screen";
+    EXPECT_EQ(caption("Label13"), "4296,09375");
+    EXPECT_EQ(tips(),
+              (std::vector<std::string>{"4296,09375 MB", "112,5 MB", "0 MB", "4408,59375 MB"}));
+    dragSliderTo(90);
+    EXPECT_EQ(label("Label22")->toolTip().toStdString(), "84,375 MB");
+    EXPECT_EQ(caption("Label22"), "84,375");
+    EXPECT_EQ(label("Label13")->toolTip().toStdString(), caption("Label13") + " MB");
+}
+
 // The named control that holds the keyboard focus (a list's text area
 // belongs to its list).
 std::string focusedControl(const QWidget* window) {
