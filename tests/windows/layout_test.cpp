@@ -54,8 +54,10 @@ protected:
             EXPECT_TRUE(inPixels("width", place.width(), box.width));
             return;
         }
+        // A bar covers every pixel its width reaches into.
         const double twips = widget->property("widthTwips").toDouble();
-        EXPECT_NEAR(place.width(), twips / 15.0, 1.0) << "bar width " << twips << " twips";
+        EXPECT_EQ(place.width(), static_cast<int>(std::ceil(twips / 15.0)))
+            << "bar width " << twips << " twips";
     }
 
     void openAbout() { click(control<QPushButton>("Command3")); }
@@ -98,6 +100,26 @@ TEST_F(LayoutTest, EveryControlStandsWhereTheLayoutPlacesIt) {
         EXPECT_EQ(window->minimumSize(), client);
         EXPECT_EQ(window->maximumSize(), client);
         EXPECT_FALSE(window->windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
+    }
+}
+
+// The bars at start-up, one twip for every 4 MB of their size captions
+// (5 for every 37 MB on the 8,5 GB scale): each covers every pixel its width reaches
+// into, so 71.6 px take 72 and 1.01 px take 2.
+TEST_F(LayoutTest, BarsAtStartUpCoverEveryPixelTheirWidthReaches) {
+    const struct {
+        const char* name;
+        double twips;
+        int pixels;
+    } bars[] = {
+        {"Shape1", 4296.09375 / 4, 72},      {"Shape2", 112.5 / 4, 2},      {"Shape3", 0.0, 0},
+        {"Shape6", 4296.09375 * 5 / 37, 39}, {"Shape7", 112.5 * 5 / 37, 2}, {"Shape8", 0.0, 0},
+    };
+    for (const auto& bar : bars) {
+        SCOPED_TRACE(bar.name);
+        const QWidget* widget = control(bar.name);
+        EXPECT_NEAR(widget->property("widthTwips").toDouble(), bar.twips, 0.01);
+        EXPECT_EQ(widget->width(), bar.pixels);
     }
 }
 
