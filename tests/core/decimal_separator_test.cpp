@@ -121,6 +121,9 @@ INSTANTIATE_TEST_SUITE_P(
         EnvironmentRow{"modifier_without_territory", kUnset, kUnset, "sr@latin", ','},
         EnvironmentRow{"modifier_after_codeset", kUnset, "sr_RS.UTF-8@latin", kUnset, ','},
         EnvironmentRow{"missing_point_language", kUnset, kUnset, "en_GB.UTF-8", '.'},
+        // A name without a language names no comma.
+        EnvironmentRow{"no_language", kUnset, kUnset, ".UTF-8", '.'},
+        EnvironmentRow{"only_a_modifier", "@latin", kUnset, kUnset, '.'},
         EnvironmentRow{"posix", "POSIX", kUnset, "de_AT.UTF-8", '.'},
         EnvironmentRow{"present_comma_in_a_point_language", kUnset, "en_DK", kUnset, ','},
         EnvironmentRow{"present_point_in_a_comma_language", "de_CH", kUnset, kUnset, '.'},

@@ -510,9 +510,9 @@ def main():
     results = []
     try:
         for i, m in enumerate(mutants, 1):
-            if m.ident in equivalent:
+            if m.ident.strip() in equivalent:
                 r = {"id": m.ident, "dir": m.directory, "kind": m.kind, "status": "equivalent",
-                     "by": equivalent[m.ident], "seconds": 0}
+                     "by": equivalent[m.ident.strip()], "seconds": 0}
             else:
                 r = meet(copy, m, args)
             r.update(commit=commit, seed=args.seed)
