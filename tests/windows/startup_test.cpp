@@ -4,6 +4,7 @@
 #include <QRegularExpression>
 #include <QTest>
 
+#include <algorithm>
 #include <string>
 #include <utility>
 #include <vector>
@@ -68,6 +69,18 @@ TEST_F(StartupTest, SizeCaptionsShowTheirWholeValueInTheToolTip) {
     EXPECT_EQ(label("Label22")->toolTip().toStdString(), "84,375 MB");
     EXPECT_EQ(caption("Label22"), "84,375");
     EXPECT_EQ(label("Label13")->toolTip().toStdString(), caption("Label13") + " MB");
+}
+
+// The window carries the program's icon drawn at each size a desktop asks
+// for, none scaled from another.
+TEST_F(StartupTest, WindowIconHoldsEveryDrawnSize) {
+    std::vector<int> sizes;
+    for (const QSize& size : form1()->windowIcon().availableSizes()) {
+        EXPECT_EQ(size.width(), size.height());
+        sizes.push_back(size.width());
+    }
+    std::sort(sizes.begin(), sizes.end());
+    EXPECT_EQ(sizes, (std::vector<int>{16, 24, 32, 48, 64, 72, 96, 128}));
 }
 
 // The named control that holds the keyboard focus (a list's text area
