@@ -64,6 +64,38 @@ protected:
         return shown;
     }
 
+    // Whether the label's text, wrapped at the label's width, fits its
+    // height: the same label drawn taller, text at the top, shows nothing
+    // below that height.
+    static ::testing::AssertionResult textFits(const QLabel* label) {
+        QLabel copy;
+        copy.setFont(label->font());
+        copy.setTextFormat(label->textFormat());
+        copy.setWordWrap(label->wordWrap());
+        copy.setText(label->text());
+        copy.setFrameShape(label->frameShape());
+        copy.setLineWidth(label->lineWidth());
+        copy.setContentsMargins(label->contentsMargins());
+        copy.setPalette(label->palette());
+        copy.setAutoFillBackground(true);
+        copy.setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        copy.resize(label->width(), label->height() + 40);
+        const QImage image = copy.grab().toImage();
+        const QRgb background = label->palette().color(QPalette::Window).rgb();
+        // Clear of the frame, which is drawn a few pixels inside the edges.
+        constexpr int kClear = 8;
+        for (int y = label->height(); y < image.height() - kClear; ++y) {
+            for (int x = kClear; x < image.width() - kClear; ++x) {
+                if (image.pixel(x, y) != background) {
+                    return ::testing::AssertionFailure()
+                           << "\"" << label->text().toStdString() << "\" runs below its "
+                           << label->height() << " px box at " << label->width() << " px";
+                }
+            }
+        }
+        return ::testing::AssertionSuccess();
+    }
+
     // The place of a control in the window's client area.
     QRect placeOf(const QWidget* widget) const {
         return QRect(widget->mapTo(form1(), QPoint(0, 0)), widget->size());
@@ -86,6 +118,9 @@ TEST_P(BadInputTest, FieldIsMarkedWithAMessageUntilFixed) {
     EXPECT_NE(backgroundOf(edit), normal) << "the bad field looks different";
     EXPECT_EQ(messages(), std::vector<std::string>{row.message});
     EXPECT_EQ(text(row.field), row.bad) << "nothing typed is lost";
+    for (const QLabel* label : messageLabels()) {
+        EXPECT_TRUE(textFits(label));
+    }
     EXPECT_EQ(slider()->value(), 120);
     EXPECT_EQ(text("Text8"), "4888") << "the previous results stay";
 
@@ -117,6 +152,7 @@ TEST_F(MessagePlaceTest, CalculationFailureStandsAboveTheResults) {
     EXPECT_EQ(shown.front()->text().toStdString(),
               "Mit diesen Eingaben lässt sich nicht rechnen: ein Wert liegt außerhalb des "
               "Zahlenbereichs. Bitte die Eingaben prüfen.");
+    EXPECT_TRUE(textFits(shown.front()));
     const QRect message = placeOf(shown.front());
     for (const char* result : {"Text12", "Text8", "Text13"}) {
         SCOPED_TRACE(result);
