@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QFontInfo>
+#include <QImage>
 #include <QRect>
 #include <QTest>
 
@@ -120,6 +121,32 @@ TEST_F(LayoutTest, BarsAtStartUpCoverEveryPixelTheirWidthReaches) {
         const QWidget* widget = control(bar.name);
         EXPECT_NEAR(widget->property("widthTwips").toDouble(), bar.twips, 0.01);
         EXPECT_EQ(widget->width(), bar.pixels);
+    }
+}
+
+// Frames and bars are outlined on all four sides in the text colour; a bar
+// is light grey inside, a frame shows the window through it.
+TEST_F(LayoutTest, FramesAndBarsAreOutlinedOnEverySide) {
+    const QImage window = form1()->grab().toImage();
+    for (const char* name : {"Shape4_0", "Shape4_1", "Shape4_2", "Shape1"}) {
+        SCOPED_TRACE(name);
+        const QWidget* shape = control(name);
+        const QRect place = placeOf(shape);
+        ASSERT_GE(place.width(), 3);
+        const QRgb line = shape->palette().color(QPalette::WindowText).rgb();
+        for (int x = place.left(); x <= place.right(); ++x) {
+            EXPECT_EQ(window.pixel(x, place.top()), line) << "top at " << x;
+            EXPECT_EQ(window.pixel(x, place.bottom()), line) << "bottom at " << x;
+        }
+        for (int y = place.top(); y <= place.bottom(); ++y) {
+            EXPECT_EQ(window.pixel(place.left(), y), line) << "left at " << y;
+            EXPECT_EQ(window.pixel(place.right(), y), line) << "right at " << y;
+        }
+        const QRgb inside = window.pixel(place.center());
+        EXPECT_NE(inside, line);
+        if (std::string(name) == "Shape1") {
+            EXPECT_EQ(inside, qRgb(224, 224, 224));
+        }
     }
 }
 
