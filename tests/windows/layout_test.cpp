@@ -7,6 +7,8 @@
 #include <QFontInfo>
 #include <QImage>
 #include <QRect>
+#include <QStyle>
+#include <QStyleOptionComboBox>
 #include <QTest>
 
 #include <algorithm>
@@ -147,6 +149,26 @@ TEST_F(LayoutTest, FramesAndBarsAreOutlinedOnEverySide) {
         if (std::string(name) == "Shape1") {
             EXPECT_EQ(inside, qRgb(224, 224, 224));
         }
+    }
+}
+
+// A list's arrow button is 16 px wide at the list's right edge, its text
+// area taking the rest up to it.
+TEST_F(LayoutTest, ListsHaveNarrowArrowButtons) {
+    for (const char* name : {"Combo1", "Combo2", "Combo3"}) {
+        SCOPED_TRACE(name);
+        QComboBox* combo = list(name);
+        QStyleOptionComboBox option;
+        option.initFrom(combo);
+        option.editable = true;
+        option.frame = true;
+        option.subControls = QStyle::SC_All;
+        const QRect arrow = combo->style()->subControlRect(QStyle::CC_ComboBox, &option,
+                                                           QStyle::SC_ComboBoxArrow, combo);
+        EXPECT_EQ(arrow.width(), 16);
+        EXPECT_GE(arrow.right(), combo->width() - 4) << "at the right edge";
+        EXPECT_FALSE(arrow.intersects(combo->lineEdit()->geometry()));
+        EXPECT_GE(combo->lineEdit()->geometry().right(), arrow.left() - 4);
     }
 }
 
