@@ -124,6 +124,12 @@ TEST_P(BadInputTest, FieldIsMarkedWithAMessageUntilFixed) {
     EXPECT_EQ(slider()->value(), 120);
     EXPECT_EQ(text("Text8"), "4888") << "the previous results stay";
 
+    // Typing on without making it a number keeps the mark and the message.
+    pressKey(edit, Qt::Key_End);
+    pressKey(edit, Qt::Key_X);
+    EXPECT_TRUE(program_.form.reports.isMarked(row.field)) << "still no number";
+    EXPECT_EQ(messages(), std::vector<std::string>{row.message});
+
     replaceText(edit, row.fixed);
     EXPECT_EQ(backgroundOf(edit), normal);
     EXPECT_TRUE(messages().empty());
