@@ -38,8 +38,16 @@ TEST(RandomSessionCoverage, TwentyThousandActionsReachEveryCommandAndRange) {
     RandomSessions sessions(20261206, 80);
     std::set<std::string> seen;
     auto see = [&](const std::string& what) { seen.insert(what); };
+    // Sessions hold 40 actions on average, so 20,000 actions take about 500
+    // of them; a program so broken that its sessions stop early must fail
+    // here, not run on until the test's timeout.
+    constexpr std::uint64_t kMostSessions = 1000;
     for (std::uint64_t i = 0; sessions.figures().actions < 20000; ++i) {
+        ASSERT_LT(i, kMostSessions)
+            << "only " << sessions.figures().actions << " actions in " << i << " sessions";
         const RandomSessions::Session session = sessions.run(i);
+        ASSERT_TRUE(session.failures.empty())
+            << "session " << i << " broke an invariant: " << session.failures.front();
         see(session.separator == ',' ? "locale de" : "locale c");
         for (const SessionAction& a : session.actions) {
             const std::string line = scriptLine(a);

@@ -24,7 +24,7 @@ struct BadRow {
     const char* fixed;
 };
 
-class BadInputTest : public GuiFixture, public ::testing::WithParamInterface<BadRow> {
+class MessageFixture : public GuiFixture {
 protected:
     // The colour most of a row just inside the field's frame has: its
     // background, whatever the text.
@@ -39,22 +39,70 @@ protected:
             ->first;
     }
 
-    // Texts shown in the window other than the layout's own labels.
-    std::vector<std::string> messages() {
+    // Labels shown in the window other than the layout's own.
+    std::vector<const QLabel*> messageLabels() {
         static const QRegularExpression layoutLabel("^Label\\d+(_\\d)?$");
-        std::vector<std::string> shown;
+        std::vector<const QLabel*> shown;
         for (const QLabel* label : form1()->findChildren<QLabel*>()) {
             if (layoutLabel.match(label->objectName()).hasMatch() || !label->isVisible() ||
                 label->text().isEmpty()) {
                 continue;
             }
-            const QRect place(label->mapTo(form1(), QPoint(0, 0)), label->size());
-            EXPECT_TRUE(form1()->rect().contains(place)) << "message outside the client area";
+            EXPECT_TRUE(form1()->rect().contains(placeOf(label)))
+                << "message outside the client area";
+            shown.push_back(label);
+        }
+        return shown;
+    }
+
+    // Texts shown in the window other than the layout's own labels.
+    std::vector<std::string> messages() {
+        std::vector<std::string> shown;
+        for (const QLabel* label : messageLabels()) {
             shown.push_back(label->text().toStdString());
         }
         return shown;
     }
+
+    // Whether the label's text, wrapped at the label's width, fits its
+    // height: the same label drawn taller, text at the top, shows nothing
+    // below that height.
+    static ::testing::AssertionResult textFits(const QLabel* label) {
+        QLabel copy;
+        copy.setFont(label->font());
+        copy.setTextFormat(label->textFormat());
+        copy.setWordWrap(label->wordWrap());
+        copy.setText(label->text());
+        copy.setFrameShape(label->frameShape());
+        copy.setLineWidth(label->lineWidth());
+        copy.setContentsMargins(label->contentsMargins());
+        copy.setPalette(label->palette());
+        copy.setAutoFillBackground(true);
+        copy.setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        copy.resize(label->width(), label->height() + 40);
+        const QImage image = copy.grab().toImage();
+        const QRgb background = label->palette().color(QPalette::Window).rgb();
+        // Clear of the frame, which is drawn a few pixels inside the edges.
+        constexpr int kClear = 8;
+        for (int y = label->height(); y < image.height() - kClear; ++y) {
+            for (int x = kClear; x < image.width() - kClear; ++x) {
+                if (image.pixel(x, y) != background) {
+                    return ::testing::AssertionFailure()
+                           << "\"" << label->text().toStdString() << "\" runs below its "
+                           << label->height() << " px box at " << label->width() << " px";
+                }
+            }
+        }
+        return ::testing::AssertionSuccess();
+    }
+
+    // The place of a control in the window's client area.
+    QRect placeOf(const QWidget* widget) const {
+        return QRect(widget->mapTo(form1(), QPoint(0, 0)), widget->size());
+    }
 };
+
+class BadInputTest : public MessageFixture, public ::testing::WithParamInterface<BadRow> {};
 
 TEST_P(BadInputTest, FieldIsMarkedWithAMessageUntilFixed) {
     const BadRow& row = GetParam();
@@ -70,8 +118,17 @@ TEST_P(BadInputTest, FieldIsMarkedWithAMessageUntilFixed) {
     EXPECT_NE(backgroundOf(edit), normal) << "the bad field looks different";
     EXPECT_EQ(messages(), std::vector<std::string>{row.message});
     EXPECT_EQ(text(row.field), row.bad) << "nothing typed is lost";
+    for (const QLabel* label : messageLabels()) {
+        EXPECT_TRUE(textFits(label));
+    }
     EXPECT_EQ(slider()->value(), 120);
     EXPECT_EQ(text("Text8"), "4888") << "the previous results stay";
+
+    // Typing on without making it a number keeps the mark and the message.
+    pressKey(edit, Qt::Key_End);
+    pressKey(edit, Qt::Key_X);
+    EXPECT_TRUE(program_.form.reports.isMarked(row.field)) << "still no number";
+    EXPECT_EQ(messages(), std::vector<std::string>{row.message});
 
     replaceText(edit, row.fixed);
     EXPECT_EQ(backgroundOf(edit), normal);
@@ -88,6 +145,52 @@ INSTANTIATE_TEST_SUITE_P(
                       BadRow{"playing_time_no_number", "Text1", "x", false,
                              "Bitte eine ganze Zahl von 1 bis 620 Minuten eingeben", "90"}),
     [](const auto& info) { return std::string(info.param.name); });
+
+using MessagePlaceTest = MessageFixture;
+
+// A run that fails as a whole is told just above the three results, clear of
+// the buttons below them: 1E308 tracks overflow the audio size.
+TEST_F(MessagePlaceTest, CalculationFailureStandsAboveTheResults) {
+    replaceText(field("Text9"), "1E308");
+    click(control<QPushButton>("Command1"));
+    const std::vector<const QLabel*> shown = messageLabels();
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_EQ(shown.front()->text().toStdString(),
+              "Mit diesen Eingaben lässt sich nicht rechnen: ein Wert liegt außerhalb des "
+              "Zahlenbereichs. Bitte die Eingaben prüfen.");
+    EXPECT_TRUE(textFits(shown.front()));
+    const QRect message = placeOf(shown.front());
+    for (const char* result : {"Text12", "Text8", "Text13"}) {
+        SCOPED_TRACE(result);
+        const QRect box = placeOf(field(result));
+        EXPECT_LT(message.bottom(), box.top()) << "the message stands above the results";
+        EXPECT_GE(message.bottom(), box.top() - 4) << "and just above them";
+    }
+    for (const char* button : {"Command1", "Command2", "Command3"}) {
+        EXPECT_FALSE(message.intersects(placeOf(control(button)))) << button;
+    }
+}
+
+// With several fields marked, the message belongs to the first in the order
+// they are checked (Text1 before Text9 before Text14): it says what that
+// field needs and stands at it, just below it (there is room below).
+TEST_F(MessagePlaceTest, MessageStandsAtTheFirstMarkedFieldWithItsText) {
+    replaceText(field("Text1"), "x");
+    replaceText(field("Text9"), "zwei");
+    replaceText(field("Text14"), "-");
+    click(control<QPushButton>("Command1"));
+    for (const char* name : {"Text1", "Text9", "Text14"}) {
+        EXPECT_TRUE(program_.form.reports.isMarked(name)) << name;
+    }
+    const std::vector<const QLabel*> shown = messageLabels();
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_EQ(shown.front()->text().toStdString(),
+              "Bitte eine ganze Zahl von 1 bis 620 Minuten eingeben");
+    const QRect message = placeOf(shown.front());
+    const QRect first = placeOf(field("Text1"));
+    EXPECT_EQ(message.left(), first.left());
+    EXPECT_EQ(message.top(), first.bottom() + 3) << "below the field, where there is room";
+}
 
 } // namespace
 } // namespace kelvaro

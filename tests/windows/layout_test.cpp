@@ -5,7 +5,10 @@
 
 #include <QApplication>
 #include <QFontInfo>
+#include <QImage>
 #include <QRect>
+#include <QStyle>
+#include <QStyleOptionComboBox>
 #include <QTest>
 
 #include <algorithm>
@@ -54,8 +57,10 @@ protected:
             EXPECT_TRUE(inPixels("width", place.width(), box.width));
             return;
         }
+        // A bar covers every pixel its width reaches into.
         const double twips = widget->property("widthTwips").toDouble();
-        EXPECT_NEAR(place.width(), twips / 15.0, 1.0) << "bar width " << twips << " twips";
+        EXPECT_EQ(place.width(), static_cast<int>(std::ceil(twips / 15.0)))
+            << "bar width " << twips << " twips";
     }
 
     void openAbout() { click(control<QPushButton>("Command3")); }
@@ -98,6 +103,84 @@ TEST_F(LayoutTest, EveryControlStandsWhereTheLayoutPlacesIt) {
         EXPECT_EQ(window->minimumSize(), client);
         EXPECT_EQ(window->maximumSize(), client);
         EXPECT_FALSE(window->windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
+    }
+}
+
+// The bars at start-up, one twip for every 4 MB of their size captions
+// (5 for every 37 MB on the 8,5 GB scale): each covers every pixel its width reaches
+// into, so 71.6 px take 72 and 1.01 px take 2.
+TEST_F(LayoutTest, BarsAtStartUpCoverEveryPixelTheirWidthReaches) {
+    const struct {
+        const char* name;
+        double twips;
+        int pixels;
+    } bars[] = {
+        {"Shape1", 4296.09375 / 4, 72},      {"Shape2", 112.5 / 4, 2},      {"Shape3", 0.0, 0},
+        {"Shape6", 4296.09375 * 5 / 37, 39}, {"Shape7", 112.5 * 5 / 37, 2}, {"Shape8", 0.0, 0},
+    };
+    for (const auto& bar : bars) {
+        SCOPED_TRACE(bar.name);
+        const QWidget* widget = control(bar.name);
+        EXPECT_NEAR(widget->property("widthTwips").toDouble(), bar.twips, 0.01);
+        EXPECT_EQ(widget->width(), bar.pixels);
+    }
+}
+
+// Frames and bars are outlined on all four sides in the text colour; a bar
+// is light grey inside, a frame shows the window through it.
+TEST_F(LayoutTest, FramesAndBarsAreOutlinedOnEverySide) {
+    const QImage window = form1()->grab().toImage();
+    for (const char* name : {"Shape4_0", "Shape4_1", "Shape4_2", "Shape1"}) {
+        SCOPED_TRACE(name);
+        const QWidget* shape = control(name);
+        const QRect place = placeOf(shape);
+        ASSERT_GE(place.width(), 3);
+        const QRgb line = shape->palette().color(QPalette::WindowText).rgb();
+        for (int x = place.left(); x <= place.right(); ++x) {
+            EXPECT_EQ(window.pixel(x, place.top()), line) << "top at " << x;
+            EXPECT_EQ(window.pixel(x, place.bottom()), line) << "bottom at " << x;
+        }
+        for (int y = place.top(); y <= place.bottom(); ++y) {
+            EXPECT_EQ(window.pixel(place.left(), y), line) << "left at " << y;
+            EXPECT_EQ(window.pixel(place.right(), y), line) << "right at " << y;
+        }
+        // One pixel in from the edges the outline has ended (in the third
+        // frame, whose bars are empty at start-up).
+        const bool bar = std::string(name) == "Shape1";
+        if (!bar && std::string(name) != "Shape4_2") {
+            continue;
+        }
+        const QRect inner = place.adjusted(1, 1, -1, -1);
+        for (const QPoint at :
+             {QPoint(inner.center().x(), inner.top()), QPoint(inner.center().x(), inner.bottom()),
+              QPoint(inner.left(), inner.center().y()), QPoint(inner.right(), inner.center().y()),
+              inner.center()}) {
+            const QRgb inside = window.pixel(at);
+            EXPECT_NE(inside, line) << "inside at " << at.x() << ", " << at.y();
+            if (bar) {
+                EXPECT_EQ(inside, qRgb(224, 224, 224)) << "at " << at.x() << ", " << at.y();
+            }
+        }
+    }
+}
+
+// A list's arrow button is 16 px wide at the list's right edge, its text
+// area taking the rest up to it.
+TEST_F(LayoutTest, ListsHaveNarrowArrowButtons) {
+    for (const char* name : {"Combo1", "Combo2", "Combo3"}) {
+        SCOPED_TRACE(name);
+        QComboBox* combo = list(name);
+        QStyleOptionComboBox option;
+        option.initFrom(combo);
+        option.editable = true;
+        option.frame = true;
+        option.subControls = QStyle::SC_All;
+        const QRect arrow = combo->style()->subControlRect(QStyle::CC_ComboBox, &option,
+                                                           QStyle::SC_ComboBoxArrow, combo);
+        EXPECT_EQ(arrow.width(), 16);
+        EXPECT_GE(arrow.right(), combo->width() - 4) << "at the right edge";
+        EXPECT_FALSE(arrow.intersects(combo->lineEdit()->geometry()));
+        EXPECT_GE(combo->lineEdit()->geometry().right(), arrow.left() - 4);
     }
 }
 

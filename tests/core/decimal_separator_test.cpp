@@ -1,0 +1,135 @@
+// The decimal separator the program takes from the user's environment: which
+// variable decides, and the locale's own numeric data where the machine has
+// the locale, its language where it has not.
+#include "locale/decimal_separator.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <optional>
+#include <string>
+#include <unistd.h>
+
+namespace kelvaro {
+namespace {
+
+namespace fs = std::filesystem;
+
+// Two locales this machine has, made in a private directory that LOCPATH
+// names: Danish English writes a decimal comma and Swiss German a point,
+// each against what its language alone would give. Only their numeric part
+// is defined, which is all the program reads, in plain ASCII, which keeps
+// localedef fast; so the names carry no codeset (glibc would refuse a
+// "UTF-8" name whose data is not).
+class PrivateLocales {
+public:
+    PrivateLocales() {
+        std::string pattern = (fs::temp_directory_path() / "kelvaro-locales-XXXXXX").string();
+        if (mkdtemp(pattern.data()) == nullptr) {
+            return;
+        }
+        dir_ = pattern;
+        ok_ = make("en_DK", ",", ".") && make("de_CH", ".", "'");
+    }
+    ~PrivateLocales() {
+        if (!dir_.empty()) {
+            std::error_code ignored;
+            fs::remove_all(dir_, ignored);
+        }
+    }
+    PrivateLocales(const PrivateLocales&) = delete;
+    PrivateLocales& operator=(const PrivateLocales&) = delete;
+
+    bool ok() const { return ok_; }
+    const fs::path& dir() const { return dir_; }
+
+private:
+    bool make(const std::string& name, const char* point, const char* thousands) {
+        const fs::path source = dir_ / (name + ".def");
+        std::ofstream(source) << "LC_NUMERIC\ndecimal_point \"" << point << "\"\nthousands_sep \""
+                              << thousands << "\"\ngrouping 3;3\nEND LC_NUMERIC\n";
+        // -c: the other categories are left undefined on purpose.
+        const std::string command = "localedef -c -f ANSI_X3.4-1968 -i '" + source.string() +
+                                    "' '" + (dir_ / name).string() + "' >/dev/null 2>&1";
+        std::system(command.c_str());
+        return fs::exists(dir_ / name / "LC_NUMERIC");
+    }
+
+    fs::path dir_;
+    bool ok_ = false;
+};
+
+// Sets or unsets a variable for the test's lifetime and restores it after.
+class ScopedVariable {
+public:
+    ScopedVariable(const char* name, const char* value) : name_(name) {
+        if (const char* old = std::getenv(name)) {
+            old_ = old;
+        }
+        value ? setenv(name, value, 1) : unsetenv(name);
+    }
+    ~ScopedVariable() { old_ ? setenv(name_, old_->c_str(), 1) : unsetenv(name_); }
+    ScopedVariable(const ScopedVariable&) = delete;
+    ScopedVariable& operator=(const ScopedVariable&) = delete;
+
+private:
+    const char* name_;
+    std::optional<std::string> old_;
+};
+
+constexpr const char* kUnset = nullptr;
+
+struct EnvironmentRow {
+    const char* name;
+    const char* lcAll;
+    const char* lcNumeric;
+    const char* lang;
+    char separator;
+};
+
+class SeparatorFromEnvironment : public ::testing::TestWithParam<EnvironmentRow> {};
+
+TEST_P(SeparatorFromEnvironment, FirstSetVariableDecides) {
+    static const PrivateLocales locales;
+    ASSERT_TRUE(locales.ok()) << "localedef could not make the private locales";
+    const EnvironmentRow& row = GetParam();
+    const ScopedVariable path("LOCPATH", locales.dir().c_str());
+    const ScopedVariable all("LC_ALL", row.lcAll);
+    const ScopedVariable numeric("LC_NUMERIC", row.lcNumeric);
+    const ScopedVariable lang("LANG", row.lang);
+    EXPECT_EQ(decimalSeparatorFromEnvironment(), row.separator);
+}
+
+// de_AT, sr_RS and en_GB are not on the machine (only C, C.UTF-8 and POSIX
+// are, besides the private ones): their language decides.
+INSTANTIATE_TEST_SUITE_P(
+    Rows, SeparatorFromEnvironment,
+    ::testing::Values(
+        EnvironmentRow{"none_set", kUnset, kUnset, kUnset, '.'},
+        EnvironmentRow{"all_empty", "", "", "", '.'},
+        EnvironmentRow{"lc_all_over_the_others", "de_AT.UTF-8", "C", "en_GB.UTF-8", ','},
+        EnvironmentRow{"lc_all_point_over_comma", "C", "de_AT.UTF-8", "de_AT.UTF-8", '.'},
+        EnvironmentRow{"lc_numeric_over_lang", kUnset, "de_AT.UTF-8", "en_GB.UTF-8", ','},
+        EnvironmentRow{"lc_numeric_point_over_lang", kUnset, "C.UTF-8", "de_AT.UTF-8", '.'},
+        EnvironmentRow{"lang_alone", kUnset, kUnset, "de_AT.UTF-8", ','},
+        EnvironmentRow{"empty_lc_all_skipped", "", "de_AT.UTF-8", "en_GB.UTF-8", ','},
+        EnvironmentRow{"empty_lc_numeric_skipped", kUnset, "", "de_AT.UTF-8", ','},
+        EnvironmentRow{"empty_lc_all_and_numeric_skipped", "", "", "de_AT.UTF-8", ','},
+        EnvironmentRow{"modifier_without_territory", kUnset, kUnset, "sr@latin", ','},
+        EnvironmentRow{"modifier_after_codeset", kUnset, "sr_RS.UTF-8@latin", kUnset, ','},
+        EnvironmentRow{"missing_point_language", kUnset, kUnset, "en_GB.UTF-8", '.'},
+        // A name without a language names no comma.
+        EnvironmentRow{"no_language", kUnset, kUnset, ".UTF-8", '.'},
+        EnvironmentRow{"only_a_modifier", "@latin", kUnset, kUnset, '.'},
+        EnvironmentRow{"posix", "POSIX", kUnset, "de_AT.UTF-8", '.'},
+        EnvironmentRow{"present_comma_in_a_point_language", kUnset, "en_DK", kUnset, ','},
+        EnvironmentRow{"present_point_in_a_comma_language", "de_CH", kUnset, kUnset, '.'},
+        EnvironmentRow{"present_lc_numeric_over_lang", kUnset, "de_CH", "de_AT.UTF-8", '.'},
+        EnvironmentRow{"present_lang_alone", kUnset, kUnset, "en_DK", ','}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+} // namespace
+} // namespace kelvaro
