@@ -1,13 +1,10 @@
 // What the user sees right after start-up, and where the keyboard goes.
 #include "gui_fixture.h"
-#include "windows/display_check.h"
 
 #include <QRegularExpression>
 #include <QTest>
 
 #include <algorithm>
-#include <cstdlib>
-#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -84,49 +81,6 @@ TEST_F(StartupTest, WindowIconHoldsEveryDrawnSize) {
     }
     std::sort(sizes.begin(), sizes.end());
     EXPECT_EQ(sizes, (std::vector<int>{16, 24, 32, 48, 64, 72, 96, 128}));
-}
-
-// Whether the program finds a display to open its window on, from the
-// variables that name one; X servers ":99999" are never running here.
-TEST(DisplayCheck, APlatformAWaylandOrARunningXServerIsADisplay) {
-    const struct {
-        const char* name;
-        const char* platform; // nullptr: unset
-        const char* wayland;
-        const char* display;
-        bool available;
-    } rows[] = {
-        {"offscreen_without_displays", "offscreen", nullptr, nullptr, true},
-        {"offscreen_with_options", "offscreen:fontengine=freetype", nullptr, nullptr, true},
-        {"wayland_alone", nullptr, "wayland-0", nullptr, true},
-        {"wayland_beside_a_missing_x", nullptr, "wayland-0", ":99999", true},
-        {"xcb_named_without_x", "xcb", nullptr, nullptr, false},
-        {"wayland_named_without_wayland", "wayland-egl", nullptr, "", false},
-        {"nothing_set", nullptr, nullptr, nullptr, false},
-        {"empty_display", nullptr, "", "", false},
-        {"local_x_not_running", nullptr, nullptr, ":99999", false},
-        {"local_x_screen_not_running", nullptr, nullptr, ":99999.0", false},
-        {"unix_socket_x_not_running", nullptr, nullptr, "unix:99999", false},
-        {"remote_x_is_trusted", nullptr, nullptr, "far.example:0", true},
-    };
-    const char* names[] = {"QT_QPA_PLATFORM", "WAYLAND_DISPLAY", "DISPLAY"};
-    std::optional<std::string> saved[3];
-    for (int i = 0; i < 3; ++i) {
-        if (const char* value = std::getenv(names[i])) {
-            saved[i] = value;
-        }
-    }
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.name);
-        const char* values[] = {row.platform, row.wayland, row.display};
-        for (int i = 0; i < 3; ++i) {
-            values[i] ? setenv(names[i], values[i], 1) : unsetenv(names[i]);
-        }
-        EXPECT_EQ(displayAvailable(), row.available);
-    }
-    for (int i = 0; i < 3; ++i) {
-        saved[i] ? setenv(names[i], saved[i]->c_str(), 1) : unsetenv(names[i]);
-    }
 }
 
 // The named control that holds the keyboard focus (a list's text area
