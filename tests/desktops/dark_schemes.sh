@@ -21,8 +21,8 @@ fail() {
 window_of() {
     local title=$1 id
     for ((i = 0; i < wait_tenths; ++i)); do
-        id=$(xwininfo -root -tree | grep -F "\"$title\":" | awk '{print $1; exit}') || true
-        if [[ -n $id ]] && xwininfo -id "$id" | grep -q 'Map State: IsViewable'; then
+        id=$(session_viewable "$title")
+        if [[ -n $id ]]; then
             echo "$id"
             return 0
         fi

@@ -24,15 +24,6 @@ fail() {
     exit 1
 }
 
-# The id of the viewable top-level window with that title, or nothing.
-viewable() {
-    local id
-    id=$(xwininfo -root -tree | grep -F "\"$1\":" | awk '{print $1; exit}') || true
-    if [[ -n $id ]] && xwininfo -id "$id" | grep -q 'Map State: IsViewable'; then
-        echo "$id"
-    fi
-}
-
 # Waits until the command prints something; prints that.
 wait_for() {
     local what=$1
@@ -49,7 +40,7 @@ wait_for() {
     fail "$what: not within $wait_seconds s"
 }
 
-gone() { [[ -z $(viewable "$1") ]] && echo gone; }
+gone() { [[ -z $(session_viewable "$1") ]] && echo gone; }
 
 # The window that has the X keyboard focus, as a decimal id ("" for none).
 focus_window() { xdotool getwindowfocus -f 2>/dev/null || true; }
@@ -88,27 +79,27 @@ run() {
     pid=$!
     session_pids+=("$pid")
 
-    main=$(wait_for "the main window shown" viewable "$main_title")
+    main=$(wait_for "the main window shown" session_viewable "$main_title")
     wait_for "the keyboard on the main window at start" focus_in "$main" >/dev/null
 
     # Text1 -> Text3 -> Berechnen -> Text8 -> slider -> Exit -> About.
     key Tab Tab Tab Tab Tab Tab space
-    about=$(wait_for "About opened with Tab and Space" viewable "$about_title")
+    about=$(wait_for "About opened with Tab and Space" session_viewable "$about_title")
     wait_for "the main window hidden" gone "$main_title" >/dev/null
     wait_for "the keyboard on the About window" focus_in "$about" >/dev/null
 
     key space
-    wait_for "the main window back after Space on OK" viewable "$main_title" >/dev/null
+    wait_for "the main window back after Space on OK" session_viewable "$main_title" >/dev/null
     wait_for "About hidden" gone "$about_title" >/dev/null
     wait_for "the keyboard back on the main window after OK" focus_in "$main" >/dev/null
     # The focus is back on "About": Space opens it again.
     key space
     wait_for "About opened again by Space on the button that had the focus" \
-        viewable "$about_title" >/dev/null
+        session_viewable "$about_title" >/dev/null
     wait_for "the keyboard on the About window again" focus_in "$about" >/dev/null
 
     key Return
-    wait_for "the main window back after Enter on OK" viewable "$main_title" >/dev/null
+    wait_for "the main window back after Enter on OK" session_viewable "$main_title" >/dev/null
     wait_for "the keyboard back on the main window after Enter" focus_in "$main" >/dev/null
     key shift+Tab KP_Enter
     for ((i = 0; i < wait_seconds * 10; ++i)); do

@@ -48,6 +48,16 @@ session_end() {
     session_dir=""
 }
 
+# session_viewable TITLE: prints the id of the viewable top-level X window
+# with that title, or nothing.
+session_viewable() {
+    local id
+    id=$(xwininfo -root -tree | grep -F "\"$1\":" | awk '{print $1; exit}') || true
+    if [[ -n $id ]] && xwininfo -id "$id" | grep -q 'Map State: IsViewable'; then
+        echo "$id"
+    fi
+}
+
 # session_wait_for SECONDS COMMAND...: runs COMMAND every tenth of a second
 # until it succeeds; fails after SECONDS.
 session_wait_for() {
