@@ -95,11 +95,12 @@ void MarkPresenter::refresh() {
     showMessage(*first);
 }
 
+// An unmarked field gets back the fields' white of the windows' palette.
 void MarkPresenter::unmarkAll() {
-    // Backwards: a field marked twice gets the background it had first.
-    for (auto marked = marked_.rbegin(); marked != marked_.rend(); ++marked) {
-        if (!marked->widget.isNull()) {
-            setBase(*marked->widget, marked->base);
+    const QColor field = LightPalette::palette().color(QPalette::Base);
+    for (const QPointer<QWidget>& widget : marked_) {
+        if (!widget.isNull()) {
+            setBase(*widget, field);
         }
     }
     marked_.clear();
@@ -107,8 +108,8 @@ void MarkPresenter::unmarkAll() {
 
 void MarkPresenter::mark(QWidget& widget) {
     QWidget& target = markTarget(widget);
-    marked_.push_back({&target, target.palette().color(QPalette::Base)});
     setBase(target, kMarked);
+    marked_.emplace_back(&target);
 }
 
 QWidget* MarkPresenter::shownWidgetOf(const std::string& field) const {

@@ -3,7 +3,6 @@
 #include "calc/form1.h"
 #include "reader_marks.h"
 
-#include <QColor>
 #include <QPointer>
 #include <QRect>
 #include <QWidget>
@@ -37,12 +36,7 @@ private:
     Form1& form_;
     QPointer<QWidget> window_;
     QLabel* message_;
-    // A marked field and the background it had before, given back unmarked.
-    struct Marked {
-        QPointer<QWidget> widget;
-        QColor base;
-    };
-    std::vector<Marked> marked_;
+    std::vector<QPointer<QWidget>> marked_;
     ReaderMarks readers_;
 };
 
