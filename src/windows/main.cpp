@@ -1,6 +1,9 @@
 #include "command_line.h"
 #include "command_line_answer.h"
 #include "display_check.h"
+#ifdef KELVARO_FIXED_FRAME
+#include "fixed_frame_plugin.h"
+#endif
 #include "gui.h"
 #include "locale/decimal_separator.h"
 #include "program_version.h"
@@ -24,6 +27,9 @@ int main(int argc, char* argv[]) {
                    stderr);
         return 1;
     }
+#ifdef KELVARO_FIXED_FRAME
+    kelvaro::FixedFramePlugin::select();
+#endif
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("kelvaro"));
     // No display name: on X11 Qt would append it to every caption that does

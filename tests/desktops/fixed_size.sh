@@ -1,12 +1,14 @@
 #!/usr/bin/env bash
 # fixed_size.sh PROGRAM wayland|openbox SHOT_DIR
 # Runs the real program on Weston nested on Xvfb, or on Xvfb with openbox,
-# and asks for a maximised window in each way a user can: a click where
-# Qt's title bar draws its maximise button and a double-click on the title
-# bar (Weston); a double-click on the title bar and the window manager's
-# maximise and full-screen states sent as a pager does (openbox). It does so
-# for the main window and for the About window. After each, the program must
-# still run and the window keep its client area of 578 x 264 pixels.
+# and asks for a maximised window in each way a user can: a double-click on
+# the title bar and the compositor's shortcuts for the maximised and the
+# full-screen state (Weston); a double-click on the title bar, a click on the
+# maximise button's place and the window manager's maximise and full-screen
+# states sent as a pager does (openbox). It does so for the main window and
+# for the About window. After each, the program must still run and the
+# window keep its client area of 578 x 264 pixels. Neither title bar may
+# show a maximise button; on Weston the frame's own buttons must work.
 set -u
 here=$(dirname "$(readlink -f "$0")")
 . "$here/session.sh"
@@ -73,20 +75,64 @@ click_client() {
     park
 }
 
-maximise_on_weston() {
-    local window=$1 right title_y
-    measure "$window-shown"
-    right=$((box[0] + box[2]))
-    title_y=$((box[1] + top_margin / 2))
-    # Qt's title bar: close, maximise, minimise from the right edge, 18
-    # pixels wide, 5 apart, 8 from the edge.
-    xdotool mousemove $((right - 8 - 18 - 5 - 9)) "$title_y" click 1
+# The title bar shows a minimise and a close button and nothing else (Qt's
+# own would add a maximise button between them).
+two_buttons() {
+    local count
+    count=$("$python" "$here/title_buttons.py" "$shots/$1.png" "${box[0]}" "${box[1]}" "${box[2]}")
+    [[ $count == 2 ]] || fail "the title bar of $1 shows $count buttons, expected minimise and close"
+}
+
+# Clicks the title bar's n-th button from the right (0 = close): 18 pixels
+# wide, 5 apart, 8 from the frame's right edge.
+click_button() {
+    xdotool mousemove $((box[0] + box[2] - 8 - 9 - $1 * 23)) $((box[1] + top_margin / 2)) click 1
     park
-    check_size "$window-maximise-button"
-    title_y=$((box[1] + top_margin / 2))
-    xdotool mousemove $((box[0] + 120)) "$title_y" click --repeat 2 --delay 80 1
+}
+
+maximise_on_weston() {
+    local window=$1
+    measure "$window-shown"
+    two_buttons "$window-shown"
+    xdotool mousemove $((box[0] + 120)) $((box[1] + top_margin / 2)) click --repeat 2 --delay 80 1
     park
     check_size "$window-title-double-click"
+    # Weston's own shortcuts for a maximised and a full-screen window.
+    xdotool key super+shift+m
+    check_size "$window-maximise-shortcut"
+    xdotool key super+shift+f
+    check_size "$window-full-screen-shortcut"
+}
+
+# Waits until the desktop shows no window; the program has to be running
+# still when RUNNING is given.
+desktop_empty() {
+    local i
+    for ((i = 0; i < 50; ++i)); do
+        sleep 0.2
+        [[ -n ${2:-} ]] && running "after $1"
+        shoot "$1"
+        "$python" "$here/window_box.py" "$shots/$1.png" >/dev/null || return 0
+    done
+    fail "a window still shows after $1"
+}
+
+# Started anew, the program ends by its main window's close button, as by
+# "Exit", with status 0.
+close_on_weston() {
+    local i
+    "$program" >"$shots/program-again.log" 2>&1 &
+    program_pid=$!
+    session_pids+=("$program_pid")
+    measure form1-second-start
+    click_button 0
+    for ((i = 0; i < SESSION_WAIT * 10; ++i)); do
+        session_alive "$program_pid" || break
+        sleep 0.1
+    done
+    session_alive "$program_pid" && fail "the close button did not end the program"
+    wait "$program_pid" || fail "the program ended with status $? after the close button"
+    echo "close button: the program ended"
 }
 
 # Mean brightness where the main window has its light "Berechnen" button and
@@ -107,7 +153,7 @@ run_weston() {
     session_pids+=("$program_pid")
 
     maximise_on_weston form1
-    showing_about form1-title-double-click && fail "the main window does not show"
+    showing_about form1-full-screen-shortcut && fail "the main window does not show"
     # "About" at 168, 216 (49 x 25 pixels).
     click_client 192 228
     measure about-shown
@@ -118,6 +164,18 @@ run_weston() {
     measure form1-again
     showing_about form1-again && fail "\"OK\" did not bring back the main window"
     check_size form1-again
+    # The About window's close button does what "OK" does.
+    click_client 192 228
+    measure about-again
+    showing_about about-again || fail "\"About\" did not bring up the About window again"
+    click_button 0
+    measure form1-after-close
+    showing_about form1-after-close && fail "the close button did not bring back the main window"
+    # Minimised, the window leaves the desktop and the program runs on.
+    click_button 1
+    desktop_empty minimised running
+    echo "minimise button: the window left the desktop"
+    close_on_weston
 }
 
 # --- openbox: the window is found by its title and measured by the X server.

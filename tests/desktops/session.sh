@@ -129,6 +129,8 @@ session_wayland() {
     mkdir -m 0700 "$XDG_RUNTIME_DIR"
     # A plain black desktop without panel or animations: a window is then
     # the only thing on the output that is not black, and is shown at once.
+    # No on-screen keyboard either, which Weston shows for a focused text
+    # field once the window is mapped anew.
     cat >"$session_dir/weston.ini" <<'INI'
 [core]
 idle-time=0
@@ -140,6 +142,8 @@ animation=none
 close-animation=none
 startup-animation=none
 focus-animation=none
+[input-method]
+path=
 INI
     local socket=kelvaro-wl-$$
     weston --backend=x11-backend.so --use-pixman --socket="$socket" \

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "title_bar.h"
+#include "wayland_decoration_abi.h"
+
+#include <QStaticText>
+
+namespace kelvaro {
+
+// The title bar and frame of the program's windows on a Wayland desktop
+// that leaves them to the program (Weston, GNOME). Qt's own draws a
+// maximise button for every window; the program's windows have a fixed size,
+// so this one draws the caption, the icon, a minimise and a close button and
+// nothing else. Dragging the title bar moves the window, the right button
+// opens the compositor's window menu, and the frame has no edge to resize by.
+class FixedFrameDecoration : public QtWaylandClient::QWaylandAbstractDecoration {
+public:
+    QMargins margins(MarginsType marginsType = Full) const override;
+    bool handleMouse(QtWaylandClient::QWaylandInputDevice* inputDevice, const QPointF& local,
+                     const QPointF& global, Qt::MouseButtons buttons,
+                     Qt::KeyboardModifiers modifiers) override;
+    bool handleTouch(QtWaylandClient::QWaylandInputDevice* inputDevice, const QPointF& local,
+                     const QPointF& global, QEventPoint::State state,
+                     Qt::KeyboardModifiers modifiers) override;
+
+protected:
+    void paint(QPaintDevice* device) override;
+
+private:
+    void paintCaption(QPainter& painter, const TitleBar& bar);
+    void paintButtons(QPainter& painter, const TitleBar& bar) const;
+    // A button acts when the left button is pressed and released on it.
+    bool clicked(Qt::MouseButtons buttons, TitleBar::Part part);
+    void press(TitleBar::Part part);
+
+    // The frame's size as last drawn; what the pointer meets is what it sees.
+    TitleBar bar_{QSize()};
+    QStaticText caption_;
+    TitleBar::Part pressed_ = TitleBar::Part::Client;
+};
+
+} // namespace kelvaro

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QMargins>
+#include <QPointF>
+#include <QRectF>
+#include <QSize>
+
+namespace kelvaro {
+
+// Where things are in the frame the program draws around its windows on a
+// Wayland desktop that leaves the frame to the program: a title bar with a
+// minimise and a close button at the right, and a thin border. The windows
+// have a fixed size, so there is no maximise button and no edge to resize
+// by. Coordinates are the frame's surface pixels (the window system's, which
+// a scale factor set for the program enlarges only inside the client area),
+// with the client area inside the margins.
+class TitleBar {
+public:
+    enum class Part { Client, Border, Title, Minimise, Close };
+
+    static constexpr QMargins kMargins{3, 30, 3, 3};
+    static constexpr int kButtonSize = 18;
+    static constexpr int kButtonSpacing = 5;
+    static constexpr int kRightMargin = 8;
+    static constexpr int kIconSize = 22;
+
+    explicit TitleBar(QSize frameSize);
+
+    QSize frameSize() const { return frame_; }
+    QRectF closeButton() const;
+    QRectF minimiseButton() const;
+    QRectF icon() const;
+    // Where the caption may stand: between the icon (if any) and the buttons.
+    QRectF caption(bool withIcon) const;
+
+    Part partAt(QPointF point) const;
+
+private:
+    QRectF button(int fromRight) const;
+
+    QSize frame_;
+};
+
+} // namespace kelvaro

@@ -1,0 +1,74 @@
+// What a press in the frame drawn around the windows on Wayland reaches. The
+// main window's client area of 578 x 264 pixels makes a frame of 584 x 297:
+// 3 pixels at the sides and bottom, a 30-pixel title bar. The buttons are 18
+// pixels square, 6 from the top; close ends 8 pixels from the right edge
+// (558 to 576), minimise 5 pixels left of it (535 to 553). Nothing else in
+// the bar is a button: where other title bars have a maximise button, a
+// press moves the window.
+#include "title_bar.h"
+
+#include <gtest/gtest.h>
+
+namespace kelvaro {
+namespace {
+
+using Part = TitleBar::Part;
+
+struct Press {
+    const char* where;
+    QSize frame;
+    QPointF point;
+    Part part;
+};
+
+void PrintTo(const Press& press, std::ostream* out) {
+    *out << press.where;
+}
+
+constexpr QSize kMain{584, 297};
+// The same window with a scale factor of 2: the client area doubles, the
+// frame's margins stay.
+constexpr QSize kDoubled{1162, 561};
+
+class TitleBarTest : public ::testing::TestWithParam<Press> {};
+
+TEST_P(TitleBarTest, PressReaches) {
+    const Press& press = GetParam();
+    EXPECT_EQ(TitleBar(press.frame).partAt(press.point), press.part);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Frame, TitleBarTest,
+    ::testing::Values(Press{"close, middle", kMain, {567, 15}, Part::Close},
+                      Press{"close, top-left corner", kMain, {558, 6}, Part::Close},
+                      Press{"close, just past its right edge", kMain, {576, 15}, Part::Title},
+                      Press{"close, just below it", kMain, {567, 24}, Part::Title},
+                      Press{"between the buttons", kMain, {555, 15}, Part::Title},
+                      Press{"minimise, middle", kMain, {544, 15}, Part::Minimise},
+                      Press{"minimise, right edge", kMain, {552.9, 23.9}, Part::Minimise},
+                      Press{"a third button's place", kMain, {521, 15}, Part::Title},
+                      Press{"caption", kMain, {292, 15}, Part::Title},
+                      Press{"above the close button", kMain, {567, 2}, Part::Title},
+                      Press{"left border beside the bar", kMain, {1, 15}, Part::Title},
+                      Press{"left border below the bar", kMain, {1, 100}, Part::Border},
+                      Press{"right border", kMain, {582, 100}, Part::Border},
+                      Press{"bottom border", kMain, {300, 295}, Part::Border},
+                      Press{"client, top-left pixel", kMain, {3, 30}, Part::Client},
+                      Press{"client, bottom-right pixel", kMain, {580.5, 293.5}, Part::Client},
+                      Press{"outside the frame", kMain, {600, 15}, Part::Border},
+                      Press{"doubled: close", kDoubled, {1145, 15}, Part::Close},
+                      Press{"doubled: minimise", kDoubled, {1122, 15}, Part::Minimise},
+                      Press{"doubled: old close place", kDoubled, {567, 15}, Part::Title},
+                      Press{"doubled: client", kDoubled, {600, 300}, Part::Client},
+                      Press{"before the first paint", QSize(), {10, 10}, Part::Border}));
+
+TEST(TitleBarCaption, StandsBetweenIconAndButtons) {
+    const TitleBar bar(kMain);
+    // Icon 22 pixels square, 5 pixels right of the border.
+    EXPECT_EQ(bar.icon(), QRectF(8, 4, 22, 22));
+    EXPECT_EQ(bar.caption(true), QRectF(35, 0, 495, 30));
+    EXPECT_EQ(bar.caption(false), QRectF(8, 0, 522, 30));
+}
+
+} // namespace
+} // namespace kelvaro
