@@ -7,8 +7,9 @@
 # maximise button's place and the window manager's maximise and full-screen
 # states sent as a pager does (openbox). It does so for the main window and
 # for the About window. After each, the program must still run and the
-# window keep its client area of 578 x 264 pixels. Neither title bar may
-# show a maximise button; on Weston the frame's own buttons must work.
+# window keep its client area of 578 x 264 pixels. On Weston the title bar
+# shows no maximise button and its own buttons work; openbox offers no
+# maximise action.
 set -u
 here=$(dirname "$(readlink -f "$0")")
 . "$here/session.sh"
@@ -234,8 +235,12 @@ maximise_on_openbox() {
     # Openbox maximises on a double-click on the title bar.
     xdotool mousemove $((X + width / 3)) $((Y - top / 2)) click --repeat 2 --delay 80 1
     x11_check "$title" "$name-title-double-click"
-    # Its theme draws a maximise button, disabled for a window of fixed
-    # size, 27 pixels left of the frame's right edge.
+    # The window manager offers no maximise action for it...
+    xprop -id "$id" _NET_WM_ALLOWED_ACTIONS | grep -q _NET_WM_ACTION_MAXIMIZE &&
+        fail "openbox offers to maximise \"$title\": $(xprop -id "$id" _NET_WM_ALLOWED_ACTIONS)"
+    # ...but keeps the maximise button's place in the title bar, drawn
+    # disabled, as long as the minimise button stands between it and the
+    # caption: 27 pixels left of the frame's right edge.
     xdotool mousemove $((X + width + 1 - 27)) $((Y - top / 2)) click 1
     x11_check "$title" "$name-maximise-button"
     "$python" "$here/net_wm_state.py" "$id" _NET_WM_STATE_MAXIMIZED_VERT _NET_WM_STATE_MAXIMIZED_HORZ
