@@ -3,15 +3,18 @@
 # exactly the expected files, icons of the right size, entries that point at
 # each other, and the desktop and AppStream validators' verdicts.
 #
-# Usage: check_install_tree.sh CMAKE BUILD_DIR WITH_PROGRAM RELEASE
+# Usage: check_install_tree.sh CMAKE BUILD_DIR WITH_PROGRAM RELEASE [FRAME_PLUGIN]
 #   WITH_PROGRAM  1 when the build has the program target, else 0
 #   RELEASE       the version the metainfo and the manual page must name
+#   FRAME_PLUGIN  where below the prefix the Wayland frame plugin lies, when
+#                 the build has it
 set -euo pipefail
 
 cmake=$1
 build=$2
 with_program=$3
 release=$4
+frame_plugin=${5:-}
 
 app_id=org.example.Kelvaro
 sizes=(16 24 32 48 64 72 96 128)
@@ -47,6 +50,9 @@ done
 if [[ $with_program == 1 ]]; then
     expected+=(usr/bin/kelvaro)
 fi
+if [[ -n $frame_plugin ]]; then
+    expected+=("usr/$frame_plugin")
+fi
 if ! tree_diff=$(diff <(printf '%s\n' "${expected[@]}" | sort) \
     <(cd "$stage" && find . -type f -o -type l | sed 's|^\./||' | sort)); then
     fail "installed tree differs from the expected list (< missing, > unexpected):"
@@ -57,6 +63,12 @@ fi
 if [[ $with_program == 1 && -e $root/bin/kelvaro ]]; then
     [[ -x $root/bin/kelvaro ]] || fail "bin/kelvaro is not executable"
     [[ $(file -b "$root/bin/kelvaro") == ELF* ]] || fail "bin/kelvaro is not an ELF program"
+fi
+
+# The program looks for its plugins next to it, at ../lib/... from bin/.
+if [[ -n $frame_plugin && -e $root/$frame_plugin ]]; then
+    [[ $(file -b "$root/$frame_plugin") == "ELF "*"shared object"* ]] ||
+        fail "$frame_plugin is not a shared object: $(file -b "$root/$frame_plugin")"
 fi
 
 # --- icons: each PNG has the size of its folder and an alpha channel -----------

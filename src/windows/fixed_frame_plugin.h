@@ -5,8 +5,8 @@
 namespace kelvaro {
 
 // Offers the program's own window frame to Qt's Wayland platform plugin. It
-// is built into the program, not installed where other programs would find
-// it, and chosen only for this process.
+// lies in the program's own plugin folder, where no other program looks, and
+// the program chooses it for itself (see WaylandFrame).
 class FixedFramePlugin : public QtWaylandClient::QWaylandDecorationPlugin {
     Q_OBJECT
     Q_PLUGIN_METADATA(IID
@@ -14,16 +14,8 @@ class FixedFramePlugin : public QtWaylandClient::QWaylandDecorationPlugin {
                       "fixed_frame_plugin.json")
 
 public:
-    static constexpr const char* kKey = "kelvaro-fixed-frame";
-
     QtWaylandClient::QWaylandAbstractDecoration* create(const QString& key,
                                                         const QStringList& parameters) override;
-
-    // Makes Qt draw the program's windows with this frame wherever it draws
-    // the frame itself. Called before the application object exists. Only
-    // the Qt this was built for is asked to: another one may load decorations
-    // through another interface.
-    static void select();
 };
 
 } // namespace kelvaro

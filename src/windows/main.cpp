@@ -1,12 +1,10 @@
 #include "command_line.h"
 #include "command_line_answer.h"
 #include "display_check.h"
-#ifdef KELVARO_FIXED_FRAME
-#include "fixed_frame_plugin.h"
-#endif
 #include "gui.h"
 #include "locale/decimal_separator.h"
 #include "program_version.h"
+#include "wayland_frame.h"
 
 #include <QApplication>
 #include <QWidget>
@@ -27,9 +25,6 @@ int main(int argc, char* argv[]) {
                    stderr);
         return 1;
     }
-#ifdef KELVARO_FIXED_FRAME
-    kelvaro::FixedFramePlugin::select();
-#endif
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("kelvaro"));
     // No display name: on X11 Qt would append it to every caption that does
@@ -38,6 +33,7 @@ int main(int argc, char* argv[]) {
     QApplication::setDesktopFileName(QStringLiteral("kelvaro"));
     // The program ends through its own life cycle, not when a window hides.
     QApplication::setQuitOnLastWindowClosed(false);
+    kelvaro::WaylandFrame::choose();
 
     kelvaro::Program program{kelvaro::NumberFormat(kelvaro::decimalSeparatorFromEnvironment())};
     kelvaro::Gui gui(program);

@@ -3,9 +3,7 @@
 #include "user_input.h"
 
 #include "windows/gui.h"
-#ifdef KELVARO_FIXED_FRAME
-#include "windows/fixed_frame_plugin.h"
-#endif
+#include "windows/wayland_frame.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -78,11 +76,9 @@ GuiBackend::GuiBackend(int& argc, char** argv, NumberFormat numbers) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
-#ifdef KELVARO_FIXED_FRAME
-    // The windows in the frame the program gives them.
-    FixedFramePlugin::select();
-#endif
     app_ = std::make_unique<QApplication>(argc, argv);
+    // The windows in the frame the program gives them.
+    WaylandFrame::choose(QStringLiteral(KELVARO_PLUGIN_DIR));
     // The application object takes the C library's locale from the
     // environment; the dump writes its widths with a point whatever it is.
     std::setlocale(LC_NUMERIC, "C");
