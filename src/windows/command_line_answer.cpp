@@ -41,6 +41,10 @@ Umgebungsvariablen:
       Die grafische Anzeige, auf der die Fenster erscheinen.
   QT_QPA_PLATFORM
       Die Plattform, wie bei -platform.
+  QT_WAYLAND_DECORATION
+      Wo ein Wayland-Desktop den Fensterrahmen dem Programm überlässt,
+      zeichnet Kelvaro seinen eigenen, ohne Maximieren-Knopf, und setzt diese
+      Variable dafür selbst; ein vorher gesetzter Wert gilt nicht.
 
 Rückgabewert: 0, wenn das Fenster geschlossen wird, und nach --help oder
 --version; 1, wenn keine grafische Anzeige erreichbar ist; 2 bei einer
