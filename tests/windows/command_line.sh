@@ -15,10 +15,13 @@ program=$1 help_expected=$2 man_page=$3
 readonly version='Kelvaro 0.1.17 (0.1.0.17)'
 
 work=$(mktemp -d)
-pid=""
+pid="" xvfb=""
 cleanup() {
     if [[ -n $pid ]]; then
         kill -9 "$pid" 2>/dev/null || true
+    fi
+    if [[ -n $xvfb ]]; then
+        kill "$xvfb" 2>/dev/null || true
     fi
     rm -rf "$work"
 }
@@ -75,14 +78,27 @@ expected_error='kelvaro: unbekannte Option „--frobnicate“; „kelvaro --help
     fail "--frobnicate: standard error is '$(cat "$work/err")'"
 
 # --- with a display they end at once as well --------------------------------
-if command -v xvfb-run >/dev/null; then
+# Xvfb picks a free display itself and writes its number: no race with the
+# other tests' displays.
+command -v Xvfb >/dev/null || fail "Xvfb is missing (scripts/setup installs it)"
+Xvfb -displayfd 3 -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1 &
+xvfb=$!
+for ((i = 0; i < 100; ++i)); do
+    [[ -s $work/display ]] && break
+    sleep 0.1
+done
+if [[ -s $work/display ]]; then
     status=0
-    timeout --kill-after=2 20 xvfb-run -a env -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM \
+    DISPLAY=:$(head -n1 "$work/display") timeout --kill-after=2 20 \
+        env -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM \
         "$program" --help >"$work/out" 2>"$work/err" || status=$?
     expect_answer "--help on a display" 0 "$help_expected"
 else
-    fail "xvfb-run is missing (scripts/setup installs it)"
+    fail "Xvfb gave no display within 10 s: $(cat "$work/xvfb.log")"
 fi
+kill "$xvfb" 2>/dev/null || true
+wait "$xvfb" 2>/dev/null || true
+xvfb=""
 
 # --- Qt's -platform still starts the program --------------------------------
 for spelling in -platform --platform; do

@@ -2,8 +2,12 @@
 # end_to_end.sh PROGRAM SHOT_DIR
 # Starts the real program on a virtual X display, waits for its main window,
 # checks its title and size, saves screenshots (at scale 1 and 2) into
-# SHOT_DIR and ends the program. Every wait is bounded.
+# SHOT_DIR and ends the program. Every wait is bounded. The display comes
+# from the desktop tests' session library, which lets Xvfb pick a free
+# display itself, so that tests running side by side never share one.
 set -euo pipefail
+here=$(dirname "$(readlink -f "$0")")
+. "$here/../desktops/session.sh"
 
 readonly title='Kelvaro  [BETA]    v. 0.1.17'
 readonly wait_seconds=20
@@ -19,7 +23,7 @@ run_at_scale() {
     local pid id="" info
     QT_QPA_PLATFORM=xcb QT_SCALE_FACTOR=$scale "$program" >"$shots/program-x$scale.log" 2>&1 &
     pid=$!
-    trap 'kill "$pid" 2>/dev/null || true' EXIT
+    session_pids+=("$pid")
 
     for ((i = 0; i < wait_seconds * 10; ++i)); do
         kill -0 "$pid" 2>/dev/null || fail "the program ended before its window showed (see $shots/program-x$scale.log)"
@@ -48,24 +52,18 @@ run_at_scale() {
 
     kill "$pid"
     wait "$pid" 2>/dev/null || true
-    trap - EXIT
+    unset 'session_pids[-1]'
     echo "scale $scale: window \"$title\" ${width}x$height, screenshots in $shots"
 }
-
-if [[ ${1:-} == --on-display ]]; then
-    shift
-    run_at_scale "$1" "$2" 1 578 264
-    run_at_scale "$1" "$2" 2 1156 528
-    exit 0
-fi
 
 (($# == 2)) || fail "usage: end_to_end.sh PROGRAM SHOT_DIR"
 program=$1 shots=$2
 [[ -x $program ]] || fail "no program at $program"
-for tool in xvfb-run xauth Xvfb xwininfo xprop import timeout; do
+for tool in xauth Xvfb xwininfo xprop import; do
     command -v "$tool" >/dev/null || fail "$tool is missing (scripts/setup installs it)"
 done
 mkdir -p "$shots"
 rm -f "$shots"/*.png "$shots"/*.log
-exec timeout --kill-after=5 100 \
-    xvfb-run -a -s "-screen 0 1280x800x24" "$0" --on-display "$program" "$shots"
+session_x11
+run_at_scale "$program" "$shots" 1 578 264
+run_at_scale "$program" "$shots" 2 1156 528
