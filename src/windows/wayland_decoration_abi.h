@@ -86,6 +86,3 @@ public:
 };
 
 } // namespace QtWaylandClient
-
-#define KELVARO_WAYLAND_DECORATION_IID                                                             \
-    "org.qt-project.Qt.WaylandClient.QWaylandDecorationFactoryInterface.5.4"
