@@ -10,30 +10,11 @@ set -euo pipefail
 
 readonly main_title='Kelvaro  [BETA]    v. 0.1.17'
 readonly about_title='About Kelvaro'
-readonly wait_tenths=200
+readonly wait_seconds=20
 
 fail() {
     echo "dark_schemes: $*" >&2
     exit 1
-}
-
-# Waits until a window of that title is viewable and prints its id.
-window_of() {
-    local title=$1 id
-    for ((i = 0; i < wait_tenths; ++i)); do
-        id=$(session_viewable "$title")
-        if [[ -n $id ]]; then
-            echo "$id"
-            return 0
-        fi
-        sleep 0.1
-    done
-    return 1
-}
-
-# The client area's top-left corner on the screen, "x y".
-place_of() {
-    xwininfo -id "$1" | awk '/Absolute upper-left X/ {x = $4} /Absolute upper-left Y/ {y = $4} END {print x, y}'
 }
 
 # Moves the pointer onto the control of that name, from the layout table: its
@@ -86,8 +67,9 @@ on_display() {
     "$program" >"$shots/program.log" 2>&1 &
     pid=$!
     session_pids+=("$pid")
-    id=$(window_of "$main_title") || fail "no main window within $((wait_tenths / 10)) s"
-    read -r left top < <(place_of "$id")
+    id=$(session_await "$wait_seconds" session_viewable "$main_title") ||
+        fail "no main window within $wait_seconds s"
+    read -r left top < <(session_client_origin "$id")
     echo "$left $top" >"$shots/place.txt"
     xdotool mousemove 0 0
     sleep 1 # the first paint
@@ -119,7 +101,8 @@ on_display() {
     grab "$id" "$shots/form1-marked.png" 255 205 205 "$x0" "$y0" "$x1" "$y1"
 
     click_control Form1 Command3 "$left" "$top"
-    about_id=$(window_of "$about_title") || fail "no About window within $((wait_tenths / 10)) s"
+    about_id=$(session_await "$wait_seconds" session_viewable "$about_title") ||
+        fail "no About window within $wait_seconds s"
     xdotool mousemove 0 0
     sleep 1
     grab "$about_id" "$shots/about.png"

@@ -219,10 +219,7 @@ x11_check() {
 
 # Sets X and Y to the screen position of the window's client area.
 client_origin() {
-    local info
-    info=$(xwininfo -id "$1")
-    X=$(awk '/Absolute upper-left X:/ {print $4}' <<<"$info")
-    Y=$(awk '/Absolute upper-left Y:/ {print $4}' <<<"$info")
+    read -r X Y < <(session_client_origin "$1")
 }
 
 maximise_on_openbox() {

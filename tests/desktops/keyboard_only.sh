@@ -28,16 +28,7 @@ fail() {
 wait_for() {
     local what=$1
     shift
-    local got
-    for ((i = 0; i < wait_seconds * 10; ++i)); do
-        got=$("$@") || true
-        if [[ -n $got ]]; then
-            echo "$got"
-            return 0
-        fi
-        sleep 0.1
-    done
-    fail "$what: not within $wait_seconds s"
+    session_await "$wait_seconds" "$@" || fail "$what: not within $wait_seconds s"
 }
 
 gone() { [[ -z $(session_viewable "$1") ]] && echo gone; }

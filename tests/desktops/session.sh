@@ -70,6 +70,27 @@ session_wait_for() {
     return 1
 }
 
+# session_await SECONDS COMMAND...: runs COMMAND every tenth of a second
+# until it prints something, and prints that; fails after SECONDS.
+session_await() {
+    local seconds=$1 i got
+    shift
+    for ((i = 0; i < seconds * 10; ++i)); do
+        got=$("$@" 2>/dev/null) || true
+        if [[ -n $got ]]; then
+            echo "$got"
+            return 0
+        fi
+        sleep 0.1
+    done
+    return 1
+}
+
+# The screen position of an X11 window's client area, "x y".
+session_client_origin() {
+    xwininfo -id "$1" | awk '/Absolute upper-left X:/ {x = $4} /Absolute upper-left Y:/ {y = $4} END {print x, y}'
+}
+
 session_alive() {
     kill -0 "$1" 2>/dev/null
 }

@@ -27,11 +27,8 @@ run_at_scale() {
 
     for ((i = 0; i < wait_seconds * 10; ++i)); do
         kill -0 "$pid" 2>/dev/null || fail "the program ended before its window showed (see $shots/program-x$scale.log)"
-        id=$(xwininfo -root -tree | grep -F "\"$title\":" | awk '{print $1; exit}') || true
-        if [[ -n $id ]] && xwininfo -id "$id" | grep -q 'Map State: IsViewable'; then
-            break
-        fi
-        id=""
+        id=$(session_viewable "$title")
+        [[ -n $id ]] && break
         sleep 0.1
     done
     [[ -n $id ]] || fail "no window titled \"$title\" within $wait_seconds s at scale $scale"
