@@ -180,8 +180,13 @@ bool InvalidEntryBridge::isInvalid(QWidget& widget) const {
 }
 
 void InvalidEntryBridge::sendStateChanged(QAccessible::Id id, bool invalid) const {
+    // Without a reader there is nothing to tell, and looking the bus up would
+    // start Qt's D-Bus machinery (a thread of its own) at the first mark.
+    if (qtHandler_.isNull()) {
+        return;
+    }
     QDBusConnection bus(kBusName);
-    if (qtHandler_.isNull() || !bus.isConnected()) {
+    if (!bus.isConnected()) {
         return;
     }
     const QString path = pathOf(id);
