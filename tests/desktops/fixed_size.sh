@@ -20,8 +20,16 @@ python=/usr/bin/python3
 mkdir -p "$shots"
 rm -f "$shots"/*.png "$shots"/*.log
 
+# A failure shows what the program printed, so that a run on another
+# machine tells why (a sanitizer's report starts with its first finding).
 fail() {
+    local log
     echo "fixed_size ($desktop): $*" >&2
+    for log in "$shots"/program*.log; do
+        [[ -s $log ]] || continue
+        echo "--- $(basename "$log"):" >&2
+        grep -v '^$' "$log" | head -n 60 >&2
+    done
     [[ -n ${session_dir:-} ]] && cp "$session_dir"/*.log "$shots"/ 2>/dev/null
     exit 1
 }
