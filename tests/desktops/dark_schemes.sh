@@ -8,8 +8,6 @@
 # wait is bounded; whatever the run started ends with it.
 set -euo pipefail
 
-readonly main_title='Kelvaro  [BETA]    v. 0.1.17'
-readonly about_title='About Kelvaro'
 readonly wait_seconds=20
 
 fail() {
@@ -67,7 +65,7 @@ on_display() {
     "$program" >"$shots/program.log" 2>&1 &
     pid=$!
     session_pids+=("$pid")
-    id=$(session_await "$wait_seconds" session_viewable "$main_title") ||
+    id=$(session_await "$wait_seconds" session_viewable "$session_main_title") ||
         fail "no main window within $wait_seconds s"
     read -r left top < <(session_client_origin "$id")
     echo "$left $top" >"$shots/place.txt"
@@ -101,7 +99,7 @@ on_display() {
     grab "$id" "$shots/form1-marked.png" 255 205 205 "$x0" "$y0" "$x1" "$y1"
 
     click_control Form1 Command3 "$left" "$top"
-    about_id=$(session_await "$wait_seconds" session_viewable "$about_title") ||
+    about_id=$(session_await "$wait_seconds" session_viewable "$session_about_title") ||
         fail "no About window within $wait_seconds s"
     xdotool mousemove 0 0
     sleep 1

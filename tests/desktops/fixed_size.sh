@@ -188,15 +188,11 @@ run_weston() {
 }
 
 # --- openbox: the window is found by its title and measured by the X server.
-x11_window() {
-    xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n1
-}
-
 wait_x11_window() {
     local title=$1 i id=""
     for ((i = 0; i < SESSION_WAIT * 10; ++i)); do
         running "before \"$title\" showed"
-        id=$(x11_window "$title")
+        id=$(session_viewable "$title")
         [[ -n $id ]] && break
         sleep 0.1
     done
@@ -211,7 +207,7 @@ x11_check() {
     sleep 0.5
     for ((i = 0; i < 20; ++i)); do
         running "after $step"
-        id=$(x11_window "$title")
+        id=$(session_viewable "$title")
         if [[ -n $id ]]; then
             info=$(xwininfo -id "$id")
             got=$(awk '/^ *Width:/ {w = $2} /^ *Height:/ {h = $2} END {print w "x" h}' <<<"$info")
@@ -259,15 +255,14 @@ run_openbox() {
     "$program" >"$shots/program.log" 2>&1 &
     program_pid=$!
     session_pids+=("$program_pid")
-    local main='Kelvaro  \[BETA\]    v\. 0\.1\.17'
-    maximise_on_openbox "$main" form1
-    client_origin "$(x11_window "$main")"
+    maximise_on_openbox "$session_main_title" form1
+    client_origin "$(session_viewable "$session_main_title")"
     xdotool mousemove $((X + 192)) $((Y + 228)) click 1
-    maximise_on_openbox 'About Kelvaro' about
-    client_origin "$(x11_window 'About Kelvaro')"
+    maximise_on_openbox "$session_about_title" about
+    client_origin "$(session_viewable "$session_about_title")"
     xdotool mousemove $((X + 496)) $((Y + 140)) click 1
-    wait_x11_window "$main" >/dev/null
-    x11_check "$main" form1-again
+    wait_x11_window "$session_main_title" >/dev/null
+    x11_check "$session_main_title" form1-again
 }
 
 # In a sanitizer build the program's exit is checked for leaks. Qt's Wayland

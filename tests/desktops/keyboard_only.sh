@@ -9,8 +9,6 @@
 # display end with the script, also when it fails.
 set -euo pipefail
 
-readonly main_title='Kelvaro  [BETA]    v. 0.1.17'
-readonly about_title='About Kelvaro'
 readonly wait_seconds=15
 
 fail() {
@@ -70,27 +68,27 @@ run() {
     pid=$!
     session_pids+=("$pid")
 
-    main=$(wait_for "the main window shown" session_viewable "$main_title")
+    main=$(wait_for "the main window shown" session_viewable "$session_main_title")
     wait_for "the keyboard on the main window at start" focus_in "$main" >/dev/null
 
     # Text1 -> Text3 -> Berechnen -> Text8 -> slider -> Exit -> About.
     key Tab Tab Tab Tab Tab Tab space
-    about=$(wait_for "About opened with Tab and Space" session_viewable "$about_title")
-    wait_for "the main window hidden" gone "$main_title" >/dev/null
+    about=$(wait_for "About opened with Tab and Space" session_viewable "$session_about_title")
+    wait_for "the main window hidden" gone "$session_main_title" >/dev/null
     wait_for "the keyboard on the About window" focus_in "$about" >/dev/null
 
     key space
-    wait_for "the main window back after Space on OK" session_viewable "$main_title" >/dev/null
-    wait_for "About hidden" gone "$about_title" >/dev/null
+    wait_for "the main window back after Space on OK" session_viewable "$session_main_title" >/dev/null
+    wait_for "About hidden" gone "$session_about_title" >/dev/null
     wait_for "the keyboard back on the main window after OK" focus_in "$main" >/dev/null
     # The focus is back on "About": Space opens it again.
     key space
     wait_for "About opened again by Space on the button that had the focus" \
-        session_viewable "$about_title" >/dev/null
+        session_viewable "$session_about_title" >/dev/null
     wait_for "the keyboard on the About window again" focus_in "$about" >/dev/null
 
     key Return
-    wait_for "the main window back after Enter on OK" session_viewable "$main_title" >/dev/null
+    wait_for "the main window back after Enter on OK" session_viewable "$session_main_title" >/dev/null
     wait_for "the keyboard back on the main window after Enter" focus_in "$main" >/dev/null
     key shift+Tab KP_Enter
     for ((i = 0; i < wait_seconds * 10; ++i)); do

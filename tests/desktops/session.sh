@@ -14,6 +14,10 @@
 # the session (Xvfb, the bus, the window manager, Weston) are copied to files
 # whose names begin with it before the scratch directory goes.
 
+# The program's window titles, by which the tests find its windows.
+readonly session_main_title='Kelvaro  [BETA]    v. 0.1.17'
+readonly session_about_title='About Kelvaro'
+
 SESSION_WAIT=${SESSION_WAIT:-20}
 SESSION_SIZE=${SESSION_SIZE:-1280x800}
 # The size of Weston's output (and so of its window on the Xvfb screen).
