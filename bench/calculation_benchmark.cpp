@@ -20,7 +20,8 @@ void BM_CoreCalculation(benchmark::State& state) {
     for (auto _ : state) {
         program.calculation.Form1_Command1_Click();
     }
-    benchmark::DoNotOptimize(program.form.Text8.text());
+    const char* average = program.form.Text8.text().data();
+    benchmark::DoNotOptimize(average);
 }
 BENCHMARK(BM_CoreCalculation);
 
@@ -34,7 +35,8 @@ void BM_CoreCalculationChangingInput(benchmark::State& state) {
         odd = !odd;
         program.calculation.Form1_Command1_Click();
     }
-    benchmark::DoNotOptimize(program.form.Text8.text());
+    const char* average = program.form.Text8.text().data();
+    benchmark::DoNotOptimize(average);
 }
 BENCHMARK(BM_CoreCalculationChangingInput);
 

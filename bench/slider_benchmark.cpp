@@ -91,7 +91,8 @@ void BM_SliderStep(benchmark::State& state) {
         shown.slider().setValue(sweep.next());
         QCoreApplication::processEvents();
     }
-    benchmark::DoNotOptimize(shown.program().form.Text8.text());
+    const char* average = shown.program().form.Text8.text().data();
+    benchmark::DoNotOptimize(average);
 }
 BENCHMARK(BM_SliderStep)->UseRealTime();
 
@@ -105,7 +106,8 @@ void BM_SliderStepWithoutPaint(benchmark::State& state) {
         shown.slider().setValue(sweep.next());
     }
     settle();
-    benchmark::DoNotOptimize(shown.program().form.Text8.text());
+    const char* average = shown.program().form.Text8.text().data();
+    benchmark::DoNotOptimize(average);
 }
 BENCHMARK(BM_SliderStepWithoutPaint)->UseRealTime();
 
@@ -117,7 +119,8 @@ void BM_SliderStepCoreOnly(benchmark::State& state) {
     for (auto _ : state) {
         program.form.HScroll1.setValue(sweep.next());
     }
-    benchmark::DoNotOptimize(program.form.Text8.text());
+    const char* average = program.form.Text8.text().data();
+    benchmark::DoNotOptimize(average);
 }
 BENCHMARK(BM_SliderStepCoreOnly);
 
