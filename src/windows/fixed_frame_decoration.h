@@ -1,7 +1,7 @@
 #pragma once
 
 #include "title_bar.h"
-#include "wayland_decoration_abi.h"
+#include "wayland_decoration_interface.h"
 
 #include <QStaticText>
 

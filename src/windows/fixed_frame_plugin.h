@@ -1,6 +1,8 @@
 #pragma once
 
-#include "wayland_decoration_abi.h"
+#include "wayland_decoration_interface.h"
+
+#include <QObject>
 
 namespace kelvaro {
 

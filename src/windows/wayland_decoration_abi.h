@@ -1,12 +1,12 @@
 #pragma once
 
 // The interface through which Qt 6.4's Wayland platform plugin asks a
-// plugin for a window's title bar and frame. Qt installs no headers for it,
-// so these declarations repeat the binary interface that libQt6WaylandClient
-// 6.4 exports: the same classes, bases, virtual functions in the same order,
-// and the exported members a decoration calls. They are only compiled against
-// Qt 6.4 (see CMakeLists.txt), and the program only selects its decoration
-// when Qt 6.4 runs it.
+// plugin for a window's title bar and frame, for a Qt that installs no
+// private headers (Debian 12). These declarations repeat the binary interface
+// that libQt6WaylandClient 6.4 exports: the same classes, bases, virtual
+// functions in the same order, and the exported members a decoration calls.
+// They are only compiled against Qt 6.4 (see CMakeLists.txt), and the program
+// only selects its frame when the Qt it was built with runs it.
 //
 // No Q_OBJECT here: the meta-objects are the library's, declared by hand so
 // that no meta-object code is generated for them a second time.
