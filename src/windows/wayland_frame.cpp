@@ -20,7 +20,7 @@ void WaylandFrame::choose() {
 
 void WaylandFrame::choose(const QString& pluginFolder) {
     if (!QGuiApplication::platformName().startsWith(QLatin1String("wayland")) ||
-        !builtForRunningQt()) {
+        !fits(QByteArrayLiteral(KELVARO_FRAME_BUILT_FOR), QByteArray(qVersion()))) {
         return;
     }
     const QString plugin = pluginFolder + QStringLiteral("/wayland-decoration-client/") +
@@ -33,13 +33,8 @@ void WaylandFrame::choose(const QString& pluginFolder) {
     qputenv("QT_WAYLAND_DECORATION", kKey);
 }
 
-// The frame speaks an interface Qt does not promise to keep: the Qt that runs
-// the program must be of the same minor version as the one it was built with.
-bool WaylandFrame::builtForRunningQt() {
-    const QByteArray built(QT_VERSION_STR);
-    const QByteArray running(qVersion());
-    const QByteArray minor = built.left(built.lastIndexOf('.') + 1);
-    return running.startsWith(minor);
+bool WaylandFrame::fits(const QByteArray& builtFor, const QByteArray& running) {
+    return !builtFor.isEmpty() && (running == builtFor || running.startsWith(builtFor + '.'));
 }
 
 } // namespace kelvaro

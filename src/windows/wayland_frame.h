@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 
 namespace kelvaro {
@@ -15,8 +16,12 @@ public:
     // With the plugin folder given, for a tool that lies elsewhere.
     static void choose(const QString& pluginFolder);
 
-private:
-    static bool builtForRunningQt();
+    // Whether a frame built for the Qt version `builtFor` may be loaded into
+    // the Qt `running`. A frame built against Qt's private headers names a
+    // whole version ("6.8.2") and needs exactly that Qt; one built against
+    // Qt 6.4's exported interface names a minor version ("6.4") and takes
+    // any Qt of it.
+    static bool fits(const QByteArray& builtFor, const QByteArray& running);
 };
 
 } // namespace kelvaro

@@ -6,6 +6,7 @@
 // the bar is a button: where other title bars have a maximise button, a
 // press moves the window.
 #include "title_bar.h"
+#include "wayland_frame.h"
 
 #include <gtest/gtest.h>
 
@@ -68,6 +69,27 @@ TEST(TitleBarCaption, StandsBetweenIconAndButtons) {
     EXPECT_EQ(bar.icon(), QRectF(8, 4, 22, 22));
     EXPECT_EQ(bar.caption(true), QRectF(35, 0, 495, 30));
     EXPECT_EQ(bar.caption(false), QRectF(8, 0, 522, 30));
+}
+
+// The frame is loaded only into the Qt it was built for: against Qt's private
+// headers exactly that version (their interface may change with any
+// release), against Qt 6.4's exported interface any 6.4. A frame loaded into
+// another Qt would crash the program at its first window.
+TEST(WaylandFrameFits, OnlyTheQtItWasBuiltFor) {
+    struct Row {
+        const char* builtFor;
+        const char* running;
+        bool fits;
+    };
+    const Row rows[] = {
+        {"6.4", "6.4.2", true},     {"6.4", "6.4.0", true},     {"6.4", "6.5.0", false},
+        {"6.4", "6.40.1", false},   {"6.8.2", "6.8.2", true},   {"6.8.2", "6.8.3", false},
+        {"6.8.2", "6.8.20", false}, {"6.8.2", "6.11.0", false}, {"", "6.4.2", false},
+    };
+    for (const Row& row : rows) {
+        EXPECT_EQ(WaylandFrame::fits(row.builtFor, row.running), row.fits)
+            << "built for " << row.builtFor << ", running " << row.running;
+    }
 }
 
 } // namespace
