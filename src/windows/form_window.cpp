@@ -60,6 +60,9 @@ void FormWindow::changeEvent(QEvent* event) {
         return;
     }
     const bool shown = isVisible();
+    // Qt forgets a hidden window's focus frame; one who works with the
+    // keyboard sees it again.
+    const bool keyboardCues = testAttribute(Qt::WA_KeyboardFocusChange);
     if (shown) {
         hide();
     }
@@ -68,6 +71,7 @@ void FormWindow::changeEvent(QEvent* event) {
     resize(minimumSize());
     if (shown) {
         show();
+        setAttribute(Qt::WA_KeyboardFocusChange, keyboardCues);
     }
 }
 

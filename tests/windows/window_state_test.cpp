@@ -1,7 +1,7 @@
 // Neither window can be maximised or made full-screen: whoever asks, a title
 // bar's button, a shortcut or the window system, the window stays shown at
-// its client size of 578 x 264 pixels with its values and focus, and the
-// program goes on.
+// its client size of 578 x 264 pixels with its values, its focus and the
+// focus frame, and the program goes on.
 #include "gui_fixture.h"
 
 #include <QWindow>
@@ -31,6 +31,8 @@ TEST_P(WindowStateTest, TheWindowKeepsItsSize) {
     ASSERT_TRUE(shown->isVisible());
     QWidget* focus = shown->focusWidget();
     const bool aboutShown = std::get<0>(GetParam()) == Which::About;
+    // One who works with the keyboard sees the focus frame, and keeps it.
+    shown->setAttribute(Qt::WA_KeyboardFocusChange);
 
     // What a title bar's maximise button does.
     shown->windowHandle()->setWindowStates(std::get<1>(GetParam()));
@@ -40,6 +42,7 @@ TEST_P(WindowStateTest, TheWindowKeepsItsSize) {
               Qt::WindowNoState);
     EXPECT_EQ(shown->size(), QSize(578, 264));
     EXPECT_EQ(shown->focusWidget(), focus);
+    EXPECT_TRUE(shown->testAttribute(Qt::WA_KeyboardFocusChange));
     EXPECT_EQ(form1()->isVisible(), !aboutShown);
     EXPECT_EQ(program_.form.window.visible(), !aboutShown);
     EXPECT_FALSE(program_.lifeCycle.ended());
@@ -50,6 +53,8 @@ TEST_P(WindowStateTest, TheWindowKeepsItsSize) {
     EXPECT_TRUE(shown->isVisible());
     EXPECT_FALSE(shown->isMaximized() || shown->isFullScreen());
     EXPECT_EQ(shown->size(), QSize(578, 264));
+    EXPECT_EQ(shown->focusWidget(), focus);
+    EXPECT_TRUE(shown->testAttribute(Qt::WA_KeyboardFocusChange));
 }
 
 INSTANTIATE_TEST_SUITE_P(BothWindows, WindowStateTest,
