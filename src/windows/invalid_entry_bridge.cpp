@@ -20,7 +20,6 @@ Q_LOGGING_CATEGORY(lcBridge, "kelvaro.accessibility")
 // accessible, its path ending in the accessible's id.
 const QString kBusName = QStringLiteral("a11y");
 const QString kObjects = QStringLiteral("/org/a11y/atspi/accessible");
-const QString kRoot = QStringLiteral("/org/a11y/atspi/accessible/root");
 const QString kAccessible = QStringLiteral("org.a11y.atspi.Accessible");
 const QString kObjectEvents = QStringLiteral("org.a11y.atspi.Event.Object");
 constexpr int kInvalidEntry = 36; // ATSPI_STATE_INVALID_ENTRY
@@ -28,7 +27,7 @@ constexpr int kCallTimeoutMs = 2000;
 
 using StateWords = QList<uint>;
 
-// The reference to an object that every AT-SPI event carries last.
+// The reference to an object, which a state change carries as its data.
 struct ObjectReference {
     QString service;
     QDBusObjectPath path;
@@ -189,13 +188,17 @@ void InvalidEntryBridge::sendStateChanged(QAccessible::Id id, bool invalid) cons
     if (!bus.isConnected()) {
         return;
     }
+    // The event in the form the AT-SPI interface defines, ending in a
+    // dictionary of properties (siiva{sv}), as Qt 6.8 sends its own. Qt 6.4
+    // ends its events in the application's reference instead (siiv(so));
+    // libatspi reads both, so one form serves under either Qt.
     const QString path = pathOf(id);
     QDBusMessage event =
         QDBusMessage::createSignal(path, kObjectEvents, QStringLiteral("StateChanged"));
     event << QStringLiteral("invalid-entry") << (invalid ? 1 : 0) << 0
           << QVariant::fromValue(QDBusVariant(
                  QVariant::fromValue(ObjectReference{bus.baseService(), QDBusObjectPath(path)})))
-          << QVariant::fromValue(ObjectReference{bus.baseService(), QDBusObjectPath(kRoot)});
+          << QVariantMap();
     bus.send(event);
 }
 
