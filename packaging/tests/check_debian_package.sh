@@ -88,8 +88,10 @@ while IFS= read -r -d '' path; do
     for section in .comment .note; do
         ! grep -qx -- "$section" <<<"$sections" || fail "$name keeps its $section section"
     done
-    readelf -dW "$path" | grep -q 'FLAGS.*\bNOW\b' || fail "$name is not linked with -z now"
-    readelf -lW "$path" | grep -q GNU_RELRO || fail "$name is not linked with -z relro"
+    dynamic=$(readelf -dW "$path")
+    grep -q 'FLAGS.*\bNOW\b' <<<"$dynamic" || fail "$name is not linked with -z now"
+    segments=$(readelf -lW "$path")
+    grep -q GNU_RELRO <<<"$segments" || fail "$name is not linked with -z relro"
 done < <(find "$work/unpacked" -type f -print0)
 
 # Debian's package checker finds no error and nothing to warn about.
