@@ -15,12 +15,10 @@ if(TARGET kelvaro_fixed_frame)
 else()
     set(frame_plugin "")
 endif()
-# The About window and the manual page show the version as major.minor.build.
-set(release "${PROJECT_VERSION_MAJOR}.${PROJECT_VERSION_MINOR}.${PROJECT_VERSION_TWEAK}")
-
 add_test(NAME packaging.install_tree
     COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/tests/check_install_tree.sh
-        ${CMAKE_COMMAND} ${CMAKE_BINARY_DIR} ${with_program} ${release} "${frame_plugin}")
+        ${CMAKE_COMMAND} ${CMAKE_BINARY_DIR} ${with_program} ${KELVARO_RELEASE} ${PROJECT_VERSION}
+        "${frame_plugin}")
 set_tests_properties(packaging.install_tree PROPERTIES LABELS packaging)
 
 # Without the program there is nothing for the package's dependencies to be

@@ -42,9 +42,24 @@ field() { dpkg-deb -f "$deb" "$1"; }
 [[ $(field Section) == video ]] || fail "Section is '$(field Section)'"
 [[ -n $(field Description | sed -n 2p) ]] || fail "Description has no long text"
 
-# Depends: the libraries found in the binary, plus the fonts the windows use.
+# Depends: the packages that hold the libraries the program links here (their
+# names change between releases, as with the 64-bit time_t transition), plus
+# the fonts the windows use.
+multiarch=$(dpkg-architecture -qDEB_HOST_MULTIARCH)
+owner() {
+    dpkg -S "*/$multiarch/$1" 2>/dev/null | sed 's/[:,].*//' | sort -u
+}
 depends=$(field Depends | tr ',' '\n' | sed 's/^ *//; s/ .*//')
-for package in fonts-liberation libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6; do
+required=(fonts-liberation)
+for library in libc.so.6 libstdc++.so.6 libQt6Core.so.6 libQt6Gui.so.6 libQt6Widgets.so.6; do
+    package=$(owner "$library")
+    if [[ -z $package || $package == *$'\n'* ]]; then
+        fail "no single installed package holds $library: '$package'"
+    else
+        required+=("$package")
+    fi
+done
+for package in "${required[@]}"; do
     grep -qx "$package" <<<"$depends" || fail "Depends lacks $package: $(field Depends)"
 done
 
@@ -59,12 +74,32 @@ fi
 owners=$(dpkg-deb --fsys-tarfile "$deb" | tar -tv | awk '{print $2}' | sort -u)
 [[ $owners == root/root ]] || fail "files not owned by root/root: $owners"
 
-# The packaged program carries no debug sections.
+# The packaged program and plugin are built and stripped as Debian's own: no
+# debug sections, no compiler notes, symbols bound at start-up and read-only
+# relocations.
 mkdir "$work/unpacked"
 dpkg-deb -x "$deb" "$work/unpacked"
-program=$work/unpacked/usr/bin/kelvaro
-if [[ -e $program ]]; then
-    [[ $(file -b "$program") == *", stripped"* ]] || fail "usr/bin/kelvaro is not stripped"
+[[ -e $work/unpacked/usr/bin/kelvaro ]] || fail "no usr/bin/kelvaro"
+while IFS= read -r -d '' path; do
+    [[ $(file -b "$path") == ELF* ]] || continue
+    name=${path#"$work/unpacked/"}
+    [[ $(file -b "$path") == *", stripped"* ]] || fail "$name is not stripped"
+    sections=$(readelf -SW "$path" | sed -n 's/^ *\[ *[0-9]*\] \([^ ]*\) .*/\1/p')
+    for section in .comment .note; do
+        ! grep -qx -- "$section" <<<"$sections" || fail "$name keeps its $section section"
+    done
+    dynamic=$(readelf -dW "$path")
+    grep -q 'FLAGS.*\bNOW\b' <<<"$dynamic" || fail "$name is not linked with -z now"
+    segments=$(readelf -lW "$path")
+    grep -q GNU_RELRO <<<"$segments" || fail "$name is not linked with -z relro"
+done < <(find "$work/unpacked" -type f -print0)
+
+# Debian's package checker finds no error and nothing to warn about.
+if ! command -v lintian >/dev/null; then
+    fail "lintian is missing (scripts/setup installs it)"
+elif ! lintian_report=$(lintian --fail-on error,warning "$deb" 2>&1); then
+    fail "lintian reports errors or warnings:"
+    echo "$lintian_report" >&2
 fi
 
 if ((failures > 0)); then
