@@ -12,7 +12,6 @@
 #include <QStyleOption>
 #include <QTest>
 
-#include <cmath>
 #include <functional>
 #include <memory>
 #include <string>
@@ -50,21 +49,6 @@ protected:
 };
 
 // --- The slider's focus ---------------------------------------------------
-
-double luminance(QRgb pixel) {
-    const auto channel = [](int value) {
-        const double c = value / 255.0;
-        return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
-    };
-    return 0.2126 * channel(qRed(pixel)) + 0.7152 * channel(qGreen(pixel)) +
-           0.0722 * channel(qBlue(pixel));
-}
-
-double contrast(QRgb a, QRgb b) {
-    const double la = luminance(a);
-    const double lb = luminance(b);
-    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
-}
 
 struct Difference {
     int changed = 0; // pixels that differ at all
