@@ -7,6 +7,7 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QImage>
+#include <QKeyEvent>
 #include <QScreen>
 #include <QSignalSpy>
 #include <QStyleOption>
@@ -42,6 +43,18 @@ protected:
         }
         ASSERT_EQ(QApplication::focusWidget(), target)
             << "Tab never reached " << target->objectName().toStdString();
+    }
+
+    // A key held down: its press and two repeats, each to whatever has the
+    // focus by then.
+    static void hold(Qt::Key key, Qt::KeyboardModifiers modifiers) {
+        for (const bool repeat : {false, true, true}) {
+            QKeyEvent press(QEvent::KeyPress, key, modifiers, QString(), repeat);
+            if (QWidget* focused = QApplication::focusWidget()) {
+                QApplication::sendEvent(focused, &press);
+            }
+            settle();
+        }
     }
 
     QPushButton* button(const QString& name) const { return control<QPushButton>(name); }
@@ -160,7 +173,7 @@ std::string caseName(const ::testing::TestParamInfo<ButtonCase>& info) {
 class EnterTest : public KeyboardTest, public ::testing::WithParamInterface<ButtonCase> {};
 
 // Enter and the keypad's Enter press the focused button as Space and the
-// mouse do: the same click, the same handler.
+// mouse do: the same click, the same handler; held down, once.
 TEST_P(EnterTest, PressesTheFocusedButton) {
     const ButtonCase& c = GetParam();
     replaceText(field("Text9"), "2"); // seen in the results only after "Berechnen"
@@ -175,7 +188,7 @@ TEST_P(EnterTest, PressesTheFocusedButton) {
     tabTo(pressed);
     QSignalSpy clicks(pressed, &QPushButton::clicked);
 
-    type(c.key, c.modifiers);
+    hold(c.key, c.modifiers);
     EXPECT_EQ(clicks.count(), 1);
     const std::string name = std::string(c.inAbout ? "About." : "") + c.button;
     if (name == "Command1") {
@@ -385,6 +398,19 @@ TEST_F(KeyboardTest, AfterOkTheFocusIsBackWhereItWas) {
     tabTo(button("Command3"));
     type(Qt::Key_Tab);
     EXPECT_EQ(QApplication::focusWidget(), field("Text9"));
+}
+
+// About opened with the mouse and closed with the keyboard: the main window
+// shows the focus frame too, for the keyboard is in use now.
+TEST_F(KeyboardTest, KeyboardUsedInAboutShowsTheFocusFrameBack) {
+    activate(form1());
+    click(button("Command3"));
+    ASSERT_TRUE(QTest::qWaitForWindowActive(about()));
+    ASSERT_FALSE(showsFocusFrame(okButton()));
+    type(Qt::Key_Tab);
+    type(Qt::Key_Space);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form1()));
+    EXPECT_TRUE(showsFocusFrame(button("Command3")));
 }
 
 } // namespace
