@@ -267,6 +267,7 @@ const PopupCase kPopupCases[] = {
     {"Combo2", "96 kbps", "256 kbps", 7, "Text11"}, // typed over a choice
     {"Combo3", "160 kbps", "256 kbp", 4, "Text16"}, // no such item: the chosen one
     {"Combo2", nullptr, "128 KBPS", 0, "Text11"},   // no such item, none chosen: the first
+    {"Combo3", nullptr, "448 kbps", 10, "Text16"},  // below the popup's first ten rows
 };
 
 struct OpenKey {
@@ -310,6 +311,9 @@ TEST_P(PopupTest, OpensOnTheItemTheFieldShows) {
     type(open.key, open.modifiers);
     ASSERT_TRUE(combo->view()->isVisible()) << "the popup is open";
     EXPECT_EQ(combo->view()->currentIndex().row(), c.highlighted);
+    EXPECT_TRUE(combo->view()->viewport()->rect().contains(
+        combo->view()->visualRect(combo->view()->currentIndex())))
+        << "the row is in sight";
     EXPECT_EQ(combo->lineEdit()->text(), shown);
     EXPECT_EQ(combo->currentIndex(), chosen);
     EXPECT_EQ(choices.count(), 0);
