@@ -68,7 +68,8 @@ void ChoiceList::showPopup() {
 }
 
 // Makes the item that the field shows the popup's current row, without
-// choosing it; a text that names no item leaves the row Qt picked.
+// choosing it; a text that names no item leaves the row Qt picked. The view
+// scrolls to a new current row by itself.
 void ChoiceList::highlightShownItem() {
     const int row = findText(lineEdit()->text(), Qt::MatchExactly | Qt::MatchCaseSensitive);
     if (row < 0 || !view()->isVisible()) {
@@ -76,7 +77,6 @@ void ChoiceList::highlightShownItem() {
     }
     const QModelIndex item = model()->index(row, modelColumn(), rootModelIndex());
     view()->selectionModel()->setCurrentIndex(item, QItemSelectionModel::ClearAndSelect);
-    view()->scrollTo(item);
 }
 
 void ChoiceList::onActivated(int index) {

@@ -98,26 +98,14 @@ void FixedFrameDecoration::press(TitleBar::Part part) {
     }
 }
 
-bool FixedFrameDecoration::clicked(Qt::MouseButtons buttons, TitleBar::Part part) {
-    if (isLeftClicked(buttons)) {
-        pressed_ = part;
-        return false;
-    }
-    if (isLeftReleased(buttons)) {
-        const bool onSamePart = pressed_ == part;
-        pressed_ = TitleBar::Part::Client;
-        return onSamePart;
-    }
-    return false;
-}
-
 bool FixedFrameDecoration::handleMouse(QtWaylandClient::QWaylandInputDevice* inputDevice,
                                        const QPointF& local, const QPointF& /*global*/,
                                        Qt::MouseButtons buttons,
                                        Qt::KeyboardModifiers /*modifiers*/) {
     const TitleBar::Part part = bar_.partAt(local);
+    const TitleBar::Part clicked =
+        buttonPress_.follow(part, isLeftClicked(buttons), isLeftReleased(buttons));
     if (part == TitleBar::Part::Client) {
-        pressed_ = TitleBar::Part::Client;
         setMouseButtons(buttons);
         return false;
     }
@@ -125,8 +113,8 @@ bool FixedFrameDecoration::handleMouse(QtWaylandClient::QWaylandInputDevice* inp
         showWindowMenu(inputDevice);
     } else if (part == TitleBar::Part::Title) {
         startMove(inputDevice, buttons);
-    } else if (part != TitleBar::Part::Border && clicked(buttons, part)) {
-        press(part);
+    } else {
+        press(clicked);
     }
     setMouseButtons(buttons);
     return true;

@@ -29,14 +29,12 @@ protected:
 private:
     void paintCaption(QPainter& painter, const TitleBar& bar);
     void paintButtons(QPainter& painter, const TitleBar& bar) const;
-    // A button acts when the left button is pressed and released on it.
-    bool clicked(Qt::MouseButtons buttons, TitleBar::Part part);
     void press(TitleBar::Part part);
 
     // The frame's size as last drawn; what the pointer meets is what it sees.
     TitleBar bar_{QSize()};
     QStaticText caption_;
-    TitleBar::Part pressed_ = TitleBar::Part::Client;
+    TitleBar::ButtonPress buttonPress_;
 };
 
 } // namespace kelvaro

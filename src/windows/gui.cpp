@@ -95,15 +95,13 @@ void Gui::showForm1() {
     }
 }
 
-// Back from About, the main window takes the keyboard again, in the control
-// that had it. A window manager would hand the focus to the window shown,
-// but without one nobody does: the window asks for it once it is mapped.
+// Back from About, the main window takes the keyboard again; Qt gives it to
+// the control that had it. A window manager would hand the focus to the
+// window shown, but without one nobody does: the window asks for it once it
+// is mapped.
 // Qt forgets a hidden window's focus frame; one who works with the keyboard
 // sees it again.
 void Gui::giveKeyboardBack() {
-    if (focusBeforeAbout_) {
-        focusBeforeAbout_->setFocus(Qt::ActiveWindowFocusReason);
-    }
     form1_->setAttribute(Qt::WA_KeyboardFocusChange, keyboardCues_);
     form1_->activateWindow();
 }
@@ -111,7 +109,6 @@ void Gui::giveKeyboardBack() {
 void Gui::showAbout() {
     const bool visible = program_.about.visible();
     if (visible && form1_->isVisible()) {
-        focusBeforeAbout_ = form1_->focusWidget();
         keyboardCues_ = form1_->testAttribute(Qt::WA_KeyboardFocusChange);
     }
     if (visible && !about_) {

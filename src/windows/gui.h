@@ -43,8 +43,6 @@ private:
     std::unique_ptr<FormBinding> binding_;
     std::unique_ptr<MarkPresenter> marks_;
     std::shared_ptr<Gui*> self_;
-    // The main window's control that had the focus when About was opened.
-    QPointer<QWidget> focusBeforeAbout_;
     // Whether the focus frame showed when About was opened, or in About.
     bool keyboardCues_ = false;
 };

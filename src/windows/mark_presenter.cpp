@@ -7,9 +7,7 @@
 #include "widget_sync.h"
 
 #include <QAccessible>
-#include <QComboBox>
 #include <QLabel>
-#include <QLineEdit>
 
 #include <algorithm>
 
@@ -21,25 +19,10 @@ const QColor kMarked(255, 205, 205);
 constexpr int kMessageTextWidth = 300;
 constexpr int kGap = 2;
 
-// Fields that the lists fill lie below the client area: their list stands in.
-struct StandIn {
-    const char* field;
-    const char* widget;
-};
-constexpr StandIn kStandIns[] = {{"Text10", "Combo1"}, {"Text11", "Combo2"}, {"Text16", "Combo3"}};
-
 void setBase(QWidget& widget, const QColor& colour) {
     QPalette palette = widget.palette();
     palette.setColor(QPalette::Base, colour);
     widget.setPalette(palette);
-}
-
-// The widget whose background shows the mark: a list's text area.
-QWidget& markTarget(QWidget& widget) {
-    if (auto* combo = qobject_cast<QComboBox*>(&widget)) {
-        return *combo->lineEdit();
-    }
-    return widget;
 }
 
 } // namespace
@@ -107,19 +90,15 @@ void MarkPresenter::unmarkAll() {
 }
 
 void MarkPresenter::mark(QWidget& widget) {
-    QWidget& target = markTarget(widget);
-    setBase(target, kMarked);
-    marked_.emplace_back(&target);
+    setBase(widget, kMarked);
+    marked_.emplace_back(&widget);
 }
 
+// The field's widget where the user sees it. The fields below the client
+// area are never marked: they hold only what the lists write, a disc's
+// capacity or a rate of the table.
 QWidget* MarkPresenter::shownWidgetOf(const std::string& field) const {
-    std::string name = field;
-    for (const StandIn& standIn : kStandIns) {
-        if (name == standIn.field) {
-            name = standIn.widget;
-        }
-    }
-    auto* widget = window_->findChild<QWidget*>(widget_sync::toQString(name));
+    auto* widget = window_->findChild<QWidget*>(widget_sync::toQString(field));
     if (widget == nullptr || widget->isHidden() ||
         !window_->rect().intersects(widget->geometry())) {
         return nullptr;

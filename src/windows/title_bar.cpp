@@ -2,6 +2,8 @@
 
 #include <QRect>
 
+#include <utility>
+
 namespace kelvaro {
 
 TitleBar::TitleBar(QSize frameSize) : frame_(frameSize) {}
@@ -61,6 +63,23 @@ TitleBar::Part TitleBar::partAt(QPointF point) const {
         return Part::Minimise;
     }
     return Part::Title;
+}
+
+TitleBar::Part TitleBar::ButtonPress::follow(Part part, bool leftDown, bool leftUp) {
+    if (part == Part::Client) {
+        pressed_ = Part::Client;
+        return Part::Client;
+    }
+    if (leftDown) {
+        pressed_ = part;
+        return Part::Client;
+    }
+    if (!leftUp) {
+        return Part::Client;
+    }
+    const Part pressed = std::exchange(pressed_, Part::Client);
+    const bool button = part == Part::Minimise || part == Part::Close;
+    return button && part == pressed ? part : Part::Client;
 }
 
 } // namespace kelvaro

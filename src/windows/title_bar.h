@@ -35,6 +35,21 @@ public:
 
     Part partAt(QPointF point) const;
 
+    // A button acts when the left button is pressed and released on it; a
+    // release anywhere else, or the pointer entering the client area on the
+    // way, ends the press without acting. It follows the pointer over the
+    // frame however often the frame is drawn anew.
+    class ButtonPress {
+    public:
+        // One pointer event over the part, with whether the left button went
+        // down or up in it. Returns the button the event clicks, or
+        // Part::Client for none.
+        Part follow(Part part, bool leftDown, bool leftUp);
+
+    private:
+        Part pressed_ = Part::Client;
+    };
+
 private:
     QRectF button(int fromRight) const;
 

@@ -3,9 +3,11 @@
 // both, and the results on screen stay meanwhile.
 #include "gui_fixture.h"
 
+#include <QApplication>
 #include <QImage>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QTest>
 
 #include <algorithm>
 #include <map>
@@ -190,6 +192,19 @@ TEST_F(MessagePlaceTest, MessageStandsAtTheFirstMarkedFieldWithItsText) {
     const QRect first = placeOf(field("Text1"));
     EXPECT_EQ(message.left(), first.left());
     EXPECT_EQ(message.top(), first.bottom() + 3) << "below the field, where there is room";
+}
+
+// The message lies over what is below its field and lets the mouse through:
+// with Text9 marked, a click where it covers Text15 goes into Text15.
+TEST_F(MessagePlaceTest, ClicksGoThroughTheMessage) {
+    replaceText(field("Text9"), "zwei");
+    click(control<QPushButton>("Command1"));
+    ASSERT_EQ(messageLabels().size(), 1u);
+    const QRect covered = placeOf(messageLabels().front()).intersected(placeOf(field("Text15")));
+    ASSERT_FALSE(covered.isEmpty());
+    QTest::mouseClick(form1()->windowHandle(), Qt::LeftButton, {}, covered.center());
+    settle();
+    EXPECT_EQ(QApplication::focusWidget(), field("Text15"));
 }
 
 } // namespace

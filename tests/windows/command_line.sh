@@ -56,6 +56,14 @@ run_without_display --version
 expect_answer "--version" 0 "$work/version.expected"
 run_without_display --help
 expect_answer "--help" 0 "$help_expected"
+# An answer that cannot be written (a full disc) is a failure, and says so.
+for option in --help --version; do
+    status=0
+    timeout --kill-after=2 10 "$program" "$option" >/dev/full 2>"$work/err" || status=$?
+    ((status == 1)) || fail "$option >/dev/full: exit status $status, expected 1"
+    [[ $(cat "$work/err") == 'kelvaro: Die Ausgabe ließ sich nicht schreiben.' ]] ||
+        fail "$option >/dev/full: standard error is '$(cat "$work/err")'"
+done
 # Qt's options before them change nothing.
 run_without_display -platform xcb --style Fusion --version
 expect_answer "--version after Qt's options" 0 "$work/version.expected"

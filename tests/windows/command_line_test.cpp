@@ -66,6 +66,7 @@ const ArgumentsRow kArgumentRows[] = {
     {"display", {"--display", ":5"}, Request::start, "", "", ":5"},
     {"joined_values", {"--style=Fusion", "--stylesheet=look.qss", "--qmljsdebugger=port:1234"},
      Request::start},
+    {"own_option_after_joined_value", {"--style=Fusion", "--help"}, Request::help},
     {"flags", {"--reverse", "--nograb", "--dograb", "--widgetcount", "--testability", "--qdebug"},
      Request::start},
     {"every_value_option",

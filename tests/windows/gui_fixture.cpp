@@ -7,9 +7,29 @@
 #include <QTest>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 
 namespace kelvaro {
+
+namespace {
+
+double luminance(QRgb pixel) {
+    const auto channel = [](int value) {
+        const double c = value / 255.0;
+        return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * channel(qRed(pixel)) + 0.7152 * channel(qGreen(pixel)) +
+           0.0722 * channel(qBlue(pixel));
+}
+
+} // namespace
+
+double contrast(QRgb a, QRgb b) {
+    const double la = luminance(a);
+    const double lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
 
 GuiFixture::GuiFixture() : program_(NumberFormat(',')), gui_(program_) {
     gui_.start();

@@ -3,6 +3,7 @@
 #include "handlers/program.h"
 #include "windows/gui.h"
 
+#include <QColor>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -17,6 +18,9 @@
 #include <string>
 
 namespace kelvaro {
+
+// The contrast of two colours as WCAG 2 measures it, from 1 to 21.
+double contrast(QRgb a, QRgb b);
 
 // The program with its real windows, started in a German setting (decimal
 // comma), driven by input events as a user would drive it.

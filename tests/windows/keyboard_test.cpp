@@ -7,12 +7,12 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QImage>
+#include <QKeyEvent>
 #include <QScreen>
 #include <QSignalSpy>
 #include <QStyleOption>
 #include <QTest>
 
-#include <cmath>
 #include <functional>
 #include <memory>
 #include <string>
@@ -45,26 +45,23 @@ protected:
             << "Tab never reached " << target->objectName().toStdString();
     }
 
+    // A key held down: its press and two repeats, each to whatever has the
+    // focus by then.
+    static void hold(Qt::Key key, Qt::KeyboardModifiers modifiers) {
+        for (const bool repeat : {false, true, true}) {
+            QKeyEvent press(QEvent::KeyPress, key, modifiers, QString(), repeat);
+            if (QWidget* focused = QApplication::focusWidget()) {
+                QApplication::sendEvent(focused, &press);
+            }
+            settle();
+        }
+    }
+
     QPushButton* button(const QString& name) const { return control<QPushButton>(name); }
     QPushButton* okButton() const { return control<QPushButton>("Command1", about()); }
 };
 
 // --- The slider's focus ---------------------------------------------------
-
-double luminance(QRgb pixel) {
-    const auto channel = [](int value) {
-        const double c = value / 255.0;
-        return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
-    };
-    return 0.2126 * channel(qRed(pixel)) + 0.7152 * channel(qGreen(pixel)) +
-           0.0722 * channel(qBlue(pixel));
-}
-
-double contrast(QRgb a, QRgb b) {
-    const double la = luminance(a);
-    const double lb = luminance(b);
-    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
-}
 
 struct Difference {
     int changed = 0; // pixels that differ at all
@@ -176,7 +173,7 @@ std::string caseName(const ::testing::TestParamInfo<ButtonCase>& info) {
 class EnterTest : public KeyboardTest, public ::testing::WithParamInterface<ButtonCase> {};
 
 // Enter and the keypad's Enter press the focused button as Space and the
-// mouse do: the same click, the same handler.
+// mouse do: the same click, the same handler; held down, once.
 TEST_P(EnterTest, PressesTheFocusedButton) {
     const ButtonCase& c = GetParam();
     replaceText(field("Text9"), "2"); // seen in the results only after "Berechnen"
@@ -191,7 +188,7 @@ TEST_P(EnterTest, PressesTheFocusedButton) {
     tabTo(pressed);
     QSignalSpy clicks(pressed, &QPushButton::clicked);
 
-    type(c.key, c.modifiers);
+    hold(c.key, c.modifiers);
     EXPECT_EQ(clicks.count(), 1);
     const std::string name = std::string(c.inAbout ? "About." : "") + c.button;
     if (name == "Command1") {
@@ -270,6 +267,7 @@ const PopupCase kPopupCases[] = {
     {"Combo2", "96 kbps", "256 kbps", 7, "Text11"}, // typed over a choice
     {"Combo3", "160 kbps", "256 kbp", 4, "Text16"}, // no such item: the chosen one
     {"Combo2", nullptr, "128 KBPS", 0, "Text11"},   // no such item, none chosen: the first
+    {"Combo3", nullptr, "448 kbps", 10, "Text16"},  // below the popup's first ten rows
 };
 
 struct OpenKey {
@@ -313,6 +311,9 @@ TEST_P(PopupTest, OpensOnTheItemTheFieldShows) {
     type(open.key, open.modifiers);
     ASSERT_TRUE(combo->view()->isVisible()) << "the popup is open";
     EXPECT_EQ(combo->view()->currentIndex().row(), c.highlighted);
+    EXPECT_TRUE(combo->view()->viewport()->rect().contains(
+        combo->view()->visualRect(combo->view()->currentIndex())))
+        << "the row is in sight";
     EXPECT_EQ(combo->lineEdit()->text(), shown);
     EXPECT_EQ(combo->currentIndex(), chosen);
     EXPECT_EQ(choices.count(), 0);
@@ -401,6 +402,19 @@ TEST_F(KeyboardTest, AfterOkTheFocusIsBackWhereItWas) {
     tabTo(button("Command3"));
     type(Qt::Key_Tab);
     EXPECT_EQ(QApplication::focusWidget(), field("Text9"));
+}
+
+// About opened with the mouse and closed with the keyboard: the main window
+// shows the focus frame too, for the keyboard is in use now.
+TEST_F(KeyboardTest, KeyboardUsedInAboutShowsTheFocusFrameBack) {
+    activate(form1());
+    click(button("Command3"));
+    ASSERT_TRUE(QTest::qWaitForWindowActive(about()));
+    ASSERT_FALSE(showsFocusFrame(okButton()));
+    type(Qt::Key_Tab);
+    type(Qt::Key_Space);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form1()));
+    EXPECT_TRUE(showsFocusFrame(button("Command3")));
 }
 
 } // namespace

@@ -83,6 +83,12 @@ TEST_F(LightColoursTest, ControlsKeepTheLightColoursUnderADarkScheme) {
         EXPECT_EQ(widget->palette().color(QPalette::Active, c.role), c.expected);
         EXPECT_EQ(widget->palette().color(QPalette::Inactive, c.role), c.expected);
     }
+    // The playing time starts selected: its text stays readable on the
+    // highlight, at the 4.5:1 that text needs.
+    const QPalette& time = field("Text1")->palette();
+    EXPECT_GE(contrast(time.color(QPalette::HighlightedText).rgb(),
+                       time.color(QPalette::Highlight).rgb()),
+              4.5);
 }
 
 // What the user sees: a line's pixels, a bar's fill, the picture under a

@@ -10,6 +10,9 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+#include <vector>
+
 namespace kelvaro {
 namespace {
 
@@ -69,6 +72,46 @@ TEST(TitleBarCaption, StandsBetweenIconAndButtons) {
     EXPECT_EQ(bar.icon(), QRectF(8, 4, 22, 22));
     EXPECT_EQ(bar.caption(true), QRectF(35, 0, 495, 30));
     EXPECT_EQ(bar.caption(false), QRectF(8, 0, 522, 30));
+}
+
+// A button acts on a left press and release on it; dragging off it to let go
+// elsewhere, or through the client area, cancels. Each step is one pointer
+// event over a part: the left button going down, going up, or a move.
+TEST(TitleBarButtons, ActOnlyWhenPressedAndReleasedOnThem) {
+    enum Left { down, up, move };
+    struct Row {
+        const char* what;
+        std::vector<std::pair<Part, Left>> steps;
+        std::vector<Part> acted;
+    };
+    const Row rows[] = {
+        {"close", {{Part::Close, down}, {Part::Close, up}}, {Part::Close}},
+        {"minimise", {{Part::Minimise, down}, {Part::Minimise, up}}, {Part::Minimise}},
+        {"minimise pressed, close released", {{Part::Minimise, down}, {Part::Close, up}}, {}},
+        {"close pressed, released on the title", {{Part::Close, down}, {Part::Title, up}}, {}},
+        {"over the title and back",
+         {{Part::Minimise, down}, {Part::Title, move}, {Part::Minimise, up}},
+         {Part::Minimise}},
+        {"through the client area and back",
+         {{Part::Close, down}, {Part::Client, move}, {Part::Close, up}},
+         {}},
+        {"released without a press", {{Part::Close, up}}, {}},
+        {"let go elsewhere ends the press",
+         {{Part::Close, down}, {Part::Border, up}, {Part::Close, up}},
+         {}},
+        {"the title is no button", {{Part::Title, down}, {Part::Title, up}}, {}},
+    };
+    for (const Row& row : rows) {
+        TitleBar::ButtonPress press;
+        std::vector<Part> acted;
+        for (const auto& [part, left] : row.steps) {
+            const Part clicked = press.follow(part, left == down, left == up);
+            if (clicked != Part::Client) {
+                acted.push_back(clicked);
+            }
+        }
+        EXPECT_EQ(acted, row.acted) << row.what;
+    }
 }
 
 // The frame is loaded only into the Qt it was built for: against Qt's private
