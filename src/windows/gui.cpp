@@ -11,7 +11,7 @@
 #include "program_icon.h"
 #include "window_builder.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -62,6 +62,12 @@ void Gui::connectWindows() {
     program_.form.window.changed.connect(whileAlive(self_, &Gui::showForm1));
     program_.about.changed.connect(whileAlive(self_, &Gui::showAbout));
     program_.lifeCycle.programEnded.connect([] { QCoreApplication::quit(); });
+    QObject::connect(qApp, &QApplication::focusChanged, form1_.get(),
+                     [weak = std::weak_ptr<Gui*>(self_)](QWidget*, QWidget* now) {
+                         if (const auto gui = weak.lock()) {
+                             (**gui).focusArrived(now);
+                         }
+                     });
 }
 
 void Gui::start() {
@@ -104,8 +110,27 @@ void Gui::giveKeyboardBack() {
     if (focusBeforeAbout_) {
         focusBeforeAbout_->setFocus(Qt::ActiveWindowFocusReason);
     }
-    form1_->setAttribute(Qt::WA_KeyboardFocusChange, keyboardCues_);
+    showCuesOnArrival(*form1_);
     form1_->activateWindow();
+}
+
+// Qt 6.4 keeps a window's focus frame when the window becomes active; later
+// Qt drops it whenever the focus moves for any reason but Tab or a shortcut,
+// the window's activation included. So the frame is set now and again once
+// the focus has arrived in the window, whenever the window system gets there.
+void Gui::showCuesOnArrival(QWidget& window) {
+    window.setAttribute(Qt::WA_KeyboardFocusChange, keyboardCues_);
+    const QWidget* focus = QApplication::focusWidget();
+    cuesPendingIn_ = focus != nullptr && focus->window() == &window ? nullptr : &window;
+}
+
+void Gui::focusArrived(QWidget* now) {
+    if (now == nullptr || cuesPendingIn_ == nullptr || now->window() != cuesPendingIn_) {
+        return;
+    }
+    cuesPendingIn_->setAttribute(Qt::WA_KeyboardFocusChange, keyboardCues_);
+    cuesPendingIn_ = nullptr;
+    now->update();
 }
 
 void Gui::showAbout() {
@@ -123,7 +148,7 @@ void Gui::showAbout() {
     about_->setVisible(visible);
     if (visible) {
         // "OK" holds the focus; its frame shows when the keyboard brought the user here.
-        about_->setAttribute(Qt::WA_KeyboardFocusChange, keyboardCues_);
+        showCuesOnArrival(*about_);
         about_->activateWindow();
     }
 }

@@ -34,6 +34,8 @@ private:
     void connectWindows();
     void showForm1();
     void giveKeyboardBack();
+    void showCuesOnArrival(QWidget& window);
+    void focusArrived(QWidget* now);
     void showAbout();
     void createAbout();
 
@@ -47,6 +49,8 @@ private:
     QPointer<QWidget> focusBeforeAbout_;
     // Whether the focus frame showed when About was opened, or in About.
     bool keyboardCues_ = false;
+    // The window whose focus frame is given back when the focus arrives in it.
+    QPointer<QWidget> cuesPendingIn_;
 };
 
 } // namespace kelvaro
