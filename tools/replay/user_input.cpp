@@ -1,5 +1,7 @@
 #include "user_input.h"
 
+#include "key_release_watch.h"
+
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
@@ -120,9 +122,13 @@ void UserInput::openPopup(QComboBox* combo) {
     // The keys go to the control with the focus, the list. They are let go
     // once the compositor has answered the popup, on the screen or taken
     // away: it grants a popup only for its newest input event, which the
-    // release would be, and a key held longer would repeat.
+    // release would be, and a key held longer would repeat. As a user's
+    // hand does, they are up before anything is clicked: a release that
+    // arrives with the popup's closing leaves Qt's focus on the closed popup
+    // and the main window inactive (Qt 6.11 on Weston).
     QWidget* popup = combo->view()->window();
     bool opened = false;
+    const KeyReleaseWatch down(Qt::Key_Down);
     pressSystemKeys("keydown", "alt+Down");
     // No answer in time shows in the caller's wait for the popup.
     static_cast<void>(QTest::qWaitFor(
@@ -132,6 +138,7 @@ void UserInput::openPopup(QComboBox* combo) {
         },
         kWaitMs));
     pressSystemKeys("keyup", "alt+Down");
+    waitFor("the release of Alt+Down", [&down] { return down.released(); });
 }
 
 void UserInput::pressSystemKeys(const char* action, const char* keys) {
