@@ -4,6 +4,7 @@
 #include "light_palette.h"
 #include "twips.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QPaintEvent>
@@ -26,6 +27,24 @@ FormWindow::FormWindow(const WindowLayout& layout)
     // window's font when it is created, before it gets its own, and the
     // system's font would be loaded only for that.
     setFont(layoutFont(LayoutFont::Default));
+    connect(qApp, &QApplication::focusChanged, this,
+            [this](QWidget* /*old*/, QWidget* now) { focusArrived(now); });
+}
+
+void FormWindow::showKeyboardCues(bool shown) {
+    setAttribute(Qt::WA_KeyboardFocusChange, shown);
+    const QWidget* focus = QApplication::focusWidget();
+    cuesOnArrival_ = shown;
+    cuesPending_ = focus == nullptr || focus->window() != this;
+}
+
+void FormWindow::focusArrived(QWidget* now) {
+    if (!cuesPending_ || now == nullptr || now->window() != this) {
+        return;
+    }
+    cuesPending_ = false;
+    setAttribute(Qt::WA_KeyboardFocusChange, cuesOnArrival_);
+    now->update();
 }
 
 void FormWindow::centreOnScreen() {
@@ -71,7 +90,7 @@ void FormWindow::changeEvent(QEvent* event) {
     resize(minimumSize());
     if (shown) {
         show();
-        setAttribute(Qt::WA_KeyboardFocusChange, keyboardCues);
+        showKeyboardCues(keyboardCues);
     }
 }
 

@@ -23,6 +23,11 @@ public:
     // Centres the window, frame included, now and again when it is first
     // shown and its frame is known.
     void centreOnScreen();
+    // Shows the focus frame or not, now and again when the focus arrives in
+    // the window: Qt 6.4 keeps the frame when a window becomes active, later
+    // Qt drops it whenever the focus moves for any reason but Tab or a
+    // shortcut, the window's activation included.
+    void showKeyboardCues(bool shown);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -31,9 +36,14 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
+    void focusArrived(QWidget* now);
+
     QPixmap background_;
     std::function<bool()> closeHandler_;
     bool centreWhenShown_ = false;
+    // The focus frame to show once the focus arrives in the window.
+    bool cuesOnArrival_ = false;
+    bool cuesPending_ = false;
 };
 
 } // namespace kelvaro

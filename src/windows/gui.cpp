@@ -102,7 +102,7 @@ void Gui::showForm1() {
 // Qt forgets a hidden window's focus frame; one who works with the keyboard
 // sees it again.
 void Gui::giveKeyboardBack() {
-    form1_->setAttribute(Qt::WA_KeyboardFocusChange, keyboardCues_);
+    form1_->showKeyboardCues(keyboardCues_);
     form1_->activateWindow();
 }
 
@@ -120,7 +120,7 @@ void Gui::showAbout() {
     about_->setVisible(visible);
     if (visible) {
         // "OK" holds the focus; its frame shows when the keyboard brought the user here.
-        about_->setAttribute(Qt::WA_KeyboardFocusChange, keyboardCues_);
+        about_->showKeyboardCues(keyboardCues_);
         about_->activateWindow();
     }
 }

@@ -2,8 +2,6 @@
 
 #include "handlers/program.h"
 
-#include <QPointer>
-
 #include <memory>
 
 class QWidget;

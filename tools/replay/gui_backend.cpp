@@ -77,6 +77,7 @@ GuiBackend::GuiBackend(int& argc, char** argv, NumberFormat numbers) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
     app_ = std::make_unique<QApplication>(argc, argv);
+    UserInput::useSystemKeyboard(qEnvironmentVariable("KELVARO_REPLAY_KEYBOARD").toStdString());
     // The windows in the frame the program gives them.
     WaylandFrame::choose(QStringLiteral(KELVARO_PLUGIN_DIR));
     // The application object takes the C library's locale from the

@@ -1,10 +1,13 @@
 #include "user_input.h"
 
+#include "key_release_watch.h"
+
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
 #include <QInputMethodEvent>
 #include <QLineEdit>
+#include <QProcess>
 #include <QTest>
 #include <QWindow>
 
@@ -15,6 +18,9 @@ namespace {
 // Long enough for a window system on a machine under heavy load; a wait
 // that runs out means something will not happen at all.
 constexpr int kWaitMs = 10000;
+
+// The program that presses keys on the window system's keyboard; empty for none.
+std::string systemKeyboard;
 
 std::string nameOf(const QWidget* widget) {
     return widget->objectName().isEmpty() ? widget->metaObject()->className()
@@ -76,14 +82,13 @@ bool UserInput::popupShown(QWidget* popup) {
 void UserInput::chooseFromPopup(QComboBox* combo, int index) {
     QAbstractItemView* view = combo->view();
     QWidget* popup = view->window();
-    // A window system may take a popup away again before it is clicked (one
-    // opened without a fresh input event, on Wayland): the user opens it
-    // once more.
+    // A window system may take a popup away again before it is clicked:
+    // the user opens it once more.
     for (int attempt = 0; !popupShown(popup); ++attempt) {
         if (attempt == 3) {
             throw InputTimeout("the list " + nameOf(combo) + " did not stay open");
         }
-        combo->showPopup();
+        openPopup(combo);
         try {
             waitFor("the popup of " + nameOf(combo) + " on the screen",
                     [popup] { return popupShown(popup); });
@@ -103,6 +108,47 @@ void UserInput::chooseFromPopup(QComboBox* combo, int index) {
     QTest::mouseRelease(view->viewport(), Qt::LeftButton, Qt::NoModifier, centre);
     waitFor("the popup of " + nameOf(combo) + " to close", [popup] { return !popup->isVisible(); });
     settle();
+}
+
+void UserInput::useSystemKeyboard(const std::string& program) {
+    systemKeyboard = program;
+}
+
+void UserInput::openPopup(QComboBox* combo) {
+    if (systemKeyboard.empty()) {
+        combo->showPopup();
+        return;
+    }
+    // The keys go to the control with the focus, the list. They are let go
+    // once the compositor has answered the popup, on the screen or taken
+    // away: it grants a popup only for its newest input event, which the
+    // release would be, and a key held longer would repeat. As a user's
+    // hand does, they are up before anything is clicked: a release that
+    // arrives with the popup's closing leaves Qt's focus on the closed popup
+    // and the main window inactive (Qt 6.11 on Weston).
+    QWidget* popup = combo->view()->window();
+    bool opened = false;
+    const KeyReleaseWatch down(Qt::Key_Down);
+    pressSystemKeys("keydown", "alt+Down");
+    // No answer in time shows in the caller's wait for the popup.
+    static_cast<void>(QTest::qWaitFor(
+        [popup, &opened] {
+            opened = opened || popup->isVisible();
+            return popupShown(popup) || (opened && !popup->isVisible());
+        },
+        kWaitMs));
+    pressSystemKeys("keyup", "alt+Down");
+    waitFor("the release of Alt+Down", [&down] { return down.released(); });
+}
+
+void UserInput::pressSystemKeys(const char* action, const char* keys) {
+    const QString program = QString::fromStdString(systemKeyboard);
+    const int status =
+        QProcess::execute(program, {QString::fromLatin1(action), QString::fromLatin1(keys)});
+    if (status != 0) {
+        throw InputTimeout(systemKeyboard + " " + action + " " + keys + " failed (status " +
+                           std::to_string(status) + ")");
+    }
 }
 
 } // namespace kelvaro
