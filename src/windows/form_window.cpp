@@ -27,8 +27,14 @@ FormWindow::FormWindow(const WindowLayout& layout)
     // window's font when it is created, before it gets its own, and the
     // system's font would be loaded only for that.
     setFont(layoutFont(LayoutFont::Default));
-    connect(qApp, &QApplication::focusChanged, this,
-            [this](QWidget* /*old*/, QWidget* now) { focusArrived(now); });
+    focusWatch_ = connect(qApp, &QApplication::focusChanged, this,
+                          [this](QWidget* /*old*/, QWidget* now) { focusArrived(now); });
+}
+
+// The focus moves while the widgets below are taken down, after this part
+// of the window is gone.
+FormWindow::~FormWindow() {
+    disconnect(focusWatch_);
 }
 
 void FormWindow::showKeyboardCues(bool shown) {

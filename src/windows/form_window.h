@@ -18,6 +18,7 @@ class FormWindow : public QWidget {
 
 public:
     explicit FormWindow(const WindowLayout& layout);
+    ~FormWindow() override;
 
     void setCloseHandler(std::function<bool()> handler) { closeHandler_ = std::move(handler); }
     // Centres the window, frame included, now and again when it is first
@@ -44,6 +45,7 @@ private:
     // The focus frame to show once the focus arrives in the window.
     bool cuesOnArrival_ = false;
     bool cuesPending_ = false;
+    QMetaObject::Connection focusWatch_;
 };
 
 } // namespace kelvaro
