@@ -9,6 +9,7 @@
 #include "light_palette.h"
 #include "mark_presenter.h"
 #include "program_icon.h"
+#include "window_activation.h"
 #include "window_builder.h"
 
 #include <QCoreApplication>
@@ -42,6 +43,7 @@ auto whileAlive(const std::shared_ptr<Gui*>& self, void (Gui::*member)()) {
 Gui::Gui(Program& program) : program_(program), self_(std::make_shared<Gui*>(this)) {
     registerResources();
     AccessibleFactory::install();
+    WindowActivation::takeOver();
     LightPalette::applyToPopups();
     form1_ = WindowBuilder::build(form1Window(), form1Controls());
     form1_->setWindowIcon(programIcon());
@@ -66,7 +68,7 @@ void Gui::connectWindows() {
 
 void Gui::start() {
     program_.start();
-    form1_->activateWindow();
+    WindowActivation::request(*form1_);
     if (auto* text1 = form1_->findChild<QLineEdit*>(QStringLiteral("Text1"))) {
         // The playing time starts selected, ready to be typed over.
         text1->setFocus(Qt::OtherFocusReason);
@@ -103,7 +105,7 @@ void Gui::showForm1() {
 // sees it again.
 void Gui::giveKeyboardBack() {
     form1_->showKeyboardCues(keyboardCues_);
-    form1_->activateWindow();
+    WindowActivation::request(*form1_);
 }
 
 void Gui::showAbout() {
@@ -121,7 +123,7 @@ void Gui::showAbout() {
     if (visible) {
         // "OK" holds the focus; its frame shows when the keyboard brought the user here.
         about_->showKeyboardCues(keyboardCues_);
-        about_->activateWindow();
+        WindowActivation::request(*about_);
     }
 }
 

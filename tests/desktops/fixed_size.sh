@@ -1,15 +1,18 @@
 #!/usr/bin/env bash
-# fixed_size.sh PROGRAM wayland|openbox SHOT_DIR
-# Runs the real program on Weston nested on Xvfb, or on Xvfb with openbox,
-# and asks for a maximised window in each way a user can: a double-click on
-# the title bar and the compositor's shortcuts for the maximised and the
-# full-screen state (Weston); a double-click on the title bar, a click on the
+# fixed_size.sh PROGRAM wayland|gnome|openbox SHOT_DIR
+# Runs the real program on Weston or GNOME's compositor (mutter) nested on
+# Xvfb, or on Xvfb with openbox, and asks for a maximised window in each way
+# a user can: a double-click on the title bar and the compositor's shortcuts
+# for the maximised and the full-screen state (Weston) or the maximised state
+# (GNOME); a double-click on the title bar, a click on the
 # maximise button's place and the window manager's maximise and full-screen
 # states sent as a pager does (openbox). It does so for the main window and
 # for the About window. After each, the program must still run and the
 # window keep its client area of 578 x 264 pixels. On Weston the title bar
 # shows no maximise button and its own buttons work; openbox offers no
-# maximise action.
+# maximise action. On GNOME, "About" and "OK" go there and back, "Exit" ends
+# the program with status 0, and each activation asks for one token and uses
+# it.
 set -u
 here=$(dirname "$(readlink -f "$0")")
 . "$here/session.sh"
@@ -46,8 +49,12 @@ frame_width=$((width + 6)) frame_height=$((height + 33))
 box=()
 
 shoot() {
-    import -window "$weston_window" "$shots/$1.png" 2>/dev/null
+    import -window "$output_window" "$shots/$1.png" 2>/dev/null
 }
+
+# On a desktop with a background of its own, the window is what differs
+# from a picture of the empty desktop.
+against_empty=()
 
 # Waits until the window stands still on the desktop; sets box to its frame.
 measure() {
@@ -56,7 +63,7 @@ measure() {
         sleep 0.2
         running "after $name"
         shoot "$name"
-        now=$("$python" "$here/window_box.py" "$shots/$name.png") || now=""
+        now=$("$python" "$here/window_box.py" "$shots/$name.png" "${against_empty[@]}") || now=""
         if [[ -n $now && $now == "$previous" ]]; then
             read -r -a box <<<"$now"
             return 0
@@ -155,7 +162,7 @@ showing_about() {
 
 run_weston() {
     session_wayland
-    weston_window=$(session_weston_window)
+    output_window=$(session_weston_window)
     park
     "$program" >"$shots/program.log" 2>&1 &
     program_pid=$!
@@ -185,6 +192,72 @@ run_weston() {
     desktop_empty minimised running
     echo "minimise button: the window left the desktop"
     close_on_weston
+}
+
+# --- GNOME: mutter moves the pointer in its output only when it comes in
+# from outside the window, so each click comes from the parked place.
+click_gnome() {
+    park
+    sleep 0.3
+    xdotool mousemove "$1" "$2"
+    sleep 0.3
+    xdotool mousemove_relative 1 0
+    sleep 0.3
+    xdotool click "${@:3}" 1
+    park
+}
+
+# Every activation of a window asks the compositor for one token, and uses
+# it: an unused one keeps GNOME's busy pointer up until it times out.
+tokens_each_used_once() {
+    local log=$1 activations=$2 asked given used
+    asked=$(grep -c -- '-> xdg_activation_v1@[0-9]*\.get_activation_token(' "$log")
+    given=$(grep -o 'xdg_activation_token_v1@[0-9]*\.done("[^"]*")' "$log" | cut -d'"' -f2 | sort)
+    used=$(grep -o -- '-> xdg_activation_v1@[0-9]*\.activate("[^"]*"' "$log" | cut -d'"' -f2 | sort)
+    ((asked == activations)) ||
+        fail "the program asked for $asked activation tokens for $activations activations"
+    [[ $given == "$used" ]] ||
+        fail "the activation tokens given ($(echo $given)) are not those used ($(echo $used))"
+    echo "activation: $asked tokens, each used once"
+}
+
+run_gnome() {
+    session_gnome
+    output_window=$(session_gnome_window)
+    xdotool windowfocus --sync "$output_window" || fail "the keyboard could not be given to mutter"
+    park
+    sleep 1
+    shoot empty
+    against_empty=(--against "$shots/empty.png")
+    WAYLAND_DEBUG=1 "$program" >"$shots/program.log" 2>"$shots/wayland.log" &
+    program_pid=$!
+    session_pids+=("$program_pid")
+
+    measure form1-shown
+    two_buttons form1-shown
+    click_gnome $((box[0] + 120)) $((box[1] + top_margin / 2)) --repeat 2 --delay 80
+    check_size form1-title-double-click
+    # GNOME's shortcuts for the maximised state.
+    xdotool key super+Up
+    check_size form1-maximise-shortcut
+    xdotool key alt+F10
+    check_size form1-toggle-maximised-shortcut
+    # "About" at 168, 216 and "OK" at 480, 128, as on Weston. A busy pointer
+    # after either would show in the corner where the pointer waits, and
+    # widen what is measured.
+    click_gnome $((box[0] + left_margin + 192)) $((box[1] + top_margin + 228))
+    check_size about-shown
+    showing_about about-shown || fail "\"About\" did not bring up the About window"
+    click_gnome $((box[0] + left_margin + 496)) $((box[1] + top_margin + 140))
+    check_size form1-again
+    showing_about form1-again && fail "\"OK\" did not bring back the main window"
+    # "Exit" at 270, 216 ends the program with status 0.
+    click_gnome $((box[0] + left_margin + 294)) $((box[1] + top_margin + 228))
+    session_wait_for "$SESSION_WAIT" eval '! session_alive "$program_pid"' ||
+        fail "\"Exit\" did not end the program"
+    wait "$program_pid" || fail "the program ended with status $? after \"Exit\""
+    echo "Exit: the program ended with status 0"
+    tokens_each_used_once "$shots/wayland.log" 2
 }
 
 # --- openbox: the window is found by its title and measured by the X server.
@@ -278,6 +351,7 @@ for tool in xdotool import xwininfo xprop "$python"; do
 done
 case $desktop in
 wayland) run_weston ;;
+gnome) run_gnome ;;
 openbox) run_openbox ;;
 *) fail "unknown desktop $desktop" ;;
 esac

@@ -2,12 +2,13 @@
 # Source it, then call one of
 #   session_x11 [openbox]   Xvfb alone (no window manager), or Xvfb with openbox
 #   session_wayland         Weston nested on Xvfb through its X11 backend
+#   session_gnome           GNOME's compositor (mutter) nested on Xvfb, Wayland only
 # Both export DISPLAY (the Xvfb display; with Weston it holds Weston's output
 # window, where xdotool clicks and screenshots are taken) and
 # DBUS_SESSION_BUS_ADDRESS (a session bus of its own, as a desktop has: without
 # one, the first program on the display would start a bus for the display,
 # which outlives the test); session_wayland also exports WAYLAND_DISPLAY and
-# XDG_RUNTIME_DIR. A test adds the processes it starts to session_pids. Every process started is
+# XDG_RUNTIME_DIR (so does session_gnome). A test adds the processes it starts to session_pids. Every process started is
 # ended, and the scratch directory removed, when the shell exits (an EXIT
 # trap; a test that sets its own should call session_end from it). Every wait
 # is bounded by SESSION_WAIT seconds. Where SESSION_LOGS is set, the logs of
@@ -189,4 +190,31 @@ INI
 # The X11 window that shows Weston's output.
 session_weston_window() {
     xwininfo -root -children | awk '/"Weston Compositor/ {print $1; found = 1; exit} END {exit !found}'
+}
+
+# Mutter, as GNOME runs it, nested on Xvfb and without Xwayland. It shows its
+# own background, and draws the pointer into its output.
+session_gnome() {
+    command -v mutter >/dev/null || session_fail "mutter is missing (scripts/setup installs it)"
+    session_start_xvfb
+    export XDG_RUNTIME_DIR=$session_dir/runtime
+    mkdir -m 0700 "$XDG_RUNTIME_DIR"
+    local socket=kelvaro-gnome-$$
+    MUTTER_DEBUG_DUMMY_MODE_SPECS=$SESSION_WESTON_SIZE \
+        mutter --wayland --nested --no-x11 --wayland-display="$socket" \
+        >"$session_dir/mutter.log" 2>&1 &
+    session_pids+=($!)
+    local mutter=$!
+    session_wait_for "$SESSION_WAIT" test -S "$XDG_RUNTIME_DIR/$socket" ||
+        session_fail "mutter made no socket within $SESSION_WAIT s: $(tail -5 "$session_dir/mutter.log")"
+    session_wait_for "$SESSION_WAIT" session_gnome_window ||
+        session_fail "mutter's output window did not show within $SESSION_WAIT s"
+    session_alive "$mutter" || session_fail "mutter ended: $(tail -5 "$session_dir/mutter.log")"
+    export WAYLAND_DISPLAY=$socket
+    export QT_QPA_PLATFORM=wayland
+}
+
+# The X11 window that shows mutter's output.
+session_gnome_window() {
+    xwininfo -root -children | awk '/"mutter"/ {print $1; found = 1; exit} END {exit !found}'
 }
