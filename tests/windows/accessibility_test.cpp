@@ -6,6 +6,9 @@
 #include "windows/invalid_entry_bridge.h"
 
 #include <QAccessible>
+#include <QDBusConnection>
+#include <QDBusVirtualObject>
+#include <QProcess>
 #include <QPushButton>
 
 #include <set>
@@ -141,6 +144,42 @@ TEST_F(AccessibilityTest, MarkedFieldCarriesItsMessageUntilFixed) {
     EXPECT_EQ(description(extras), normal);
     EXPECT_FALSE(InvalidEntryBridge::instance().isInvalid(*extras));
     EXPECT_TRUE(accessible(message)->state().invisible);
+}
+
+// Where Qt serves the accessible objects on the accessibility bus.
+class QtObjects : public QDBusVirtualObject {
+public:
+    QString introspect(const QString&) const override { return {}; }
+    bool handleMessage(const QDBusMessage&, const QDBusConnection&) override { return false; }
+};
+
+// A reader started after the first mark: the bridge, made at that mark,
+// stands in front of Qt's objects once accessibility comes on, not before.
+TEST_F(AccessibilityTest, BridgeStandsInFrontWhenAReaderComesLater) {
+    QProcess daemon;
+    daemon.start(QStringLiteral("dbus-daemon"),
+                 {QStringLiteral("--session"), QStringLiteral("--nofork"),
+                  QStringLiteral("--print-address")});
+    ASSERT_TRUE(daemon.waitForReadyRead(5000)) << "dbus-daemon is missing";
+    const QString address = QString::fromUtf8(daemon.readLine()).trimmed();
+    const QString objects = QStringLiteral("/org/a11y/atspi/accessible");
+    QtObjects qt;
+    {
+        QDBusConnection bus = QDBusConnection::connectToBus(address, QStringLiteral("a11y"));
+        ASSERT_TRUE(bus.registerVirtualObject(objects, &qt, QDBusConnection::SubPath));
+        InvalidEntryBridge& bridge = InvalidEntryBridge::instance();
+        for (const bool active : {false, true}) {
+            bridge.accessibilityActiveChanged(active);
+            QCoreApplication::processEvents();
+            EXPECT_EQ(bus.objectRegisteredAt(objects),
+                      active ? static_cast<QObject*>(&bridge) : &qt)
+                << "accessibility " << (active ? "on" : "off");
+        }
+        bus.unregisterObject(objects);
+    }
+    QDBusConnection::disconnectFromBus(QStringLiteral("a11y"));
+    daemon.kill();
+    daemon.waitForFinished();
 }
 
 } // namespace
