@@ -325,9 +325,10 @@ class Copy:
     def configure(self):
         if (self.build / "build.ninja").exists():
             return
+        # ccache, where installed, keeps the builds of the unchanged files.
+        launcher = ["-DCMAKE_CXX_COMPILER_LAUNCHER=ccache"] if shutil.which("ccache") else []
         run(["cmake", "-S", str(self.tree), "-B", str(self.build), "-G", "Ninja",
-             "-DCMAKE_BUILD_TYPE=RelWithDebInfo", "-DCMAKE_CXX_COMPILER_LAUNCHER=ccache"],
-            check=True)
+             "-DCMAKE_BUILD_TYPE=RelWithDebInfo", *launcher], check=True)
 
     def compile(self, targets, timeout=900):
         try:
