@@ -1,41 +1,26 @@
 #include "about_layout.h"
 
+#include "program_version.h"
+
 namespace kelvaro {
 
 namespace {
 
 constexpr WindowLayout kWindow{"About", "About Kelvaro", 8670, 3960, ":/background_about.jpg"};
 
-// No control carries a font of its own: the toolkit's default is used.
+using namespace layout_row;
+using enum LayoutFont;
+
+// No control carries a font of its own: the toolkit's default is used. The
+// rows read as in the main window's table.
+// clang-format off
 constexpr ControlLayout kControls[] = {
-    {.name = "Label1",
-     .kind = ControlKind::Label,
-     .left = 6960,
-     .top = 770,
-     .width = 975,
-     .height = 255,
-     .text = "v.  0.1.17",
-     .font = LayoutFont::Default,
-     .colour = {255, 0, 0},
-     .tabIndex = 0},
-    {.name = "Label2",
-     .kind = ControlKind::Label,
-     .left = 6720,
-     .top = 1920,
-     .width = 1215,
-     .height = 615,
-     .font = LayoutFont::Default,
-     .tabIndex = 2},
-    {.name = "Command1",
-     .kind = ControlKind::Button,
-     .left = 7200,
-     .top = 1920,
-     .width = 495,
-     .height = 375,
-     .text = "OK",
-     .font = LayoutFont::Default,
-     .tabIndex = 1},
+    label("Label1",    6960,  770,  975,  255, "v.  " KELVARO_RELEASE_VERSION, Default, 0)
+        .inColour({255, 0, 0}),
+    label("Label2",    6720, 1920, 1215,  615, "",                             Default, 2),
+    button("Command1", 7200, 1920,  495,  375, "OK",                           Default, 1),
 };
+// clang-format on
 
 } // namespace
 
