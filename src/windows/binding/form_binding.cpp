@@ -37,7 +37,7 @@ FormBinding::FormBinding(Program& program, QWidget& form1) : program_(program), 
     bindButtons();
 }
 
-// The names of the layout's controls of one kind that the core holds too.
+// The core's controls of one kind, in the order of the layout's rows.
 template <typename Control, typename Lookup>
 std::vector<Control*> FormBinding::held(ControlKind kind, Lookup lookup) const {
     std::vector<Control*> controls;

@@ -19,14 +19,14 @@ using enum LayoutFont;
 // place in the tab order; the fields the core holds start with its texts.
 // clang-format off
 constexpr ControlLayout kControls[] = {
-    //                  left   top width height  text                font tab
+    //                 left   top  wide  high  text                 font tab
     // Lines: the outer frame, the panel dividers and the boxes around the buttons.
-    line("Line28",      120,  120, 2520, 120),
-    line("Line29",     2520,  120, 8520, 120),
+    line("Line28",      120,  120, 2520,  120),
+    line("Line29",     2520,  120, 8520,  120),
     line("Line30",     8520,  120, 8520, 1320),
     line("Line17",     8520, 1320, 8520, 3480),
     line("Line5",      8520, 1440, 8520, 2040),
-    line("Line13",      120, 1440,  120, 120),
+    line("Line13",      120, 1440,  120,  120),
     line("Line6",       120, 1440,  120, 2040),
     line("Line15",      120, 3480,  120, 2040),
     line("Line14",      360, 3480,  120, 3480),
@@ -52,26 +52,26 @@ constexpr ControlLayout kControls[] = {
     line("Line25",     4080, 3480, 4080, 3120),
     line("Line27",     5040, 3120, 5040, 3480),
     // Shapes: the frames of the three bar rows and the two bar sets.
-    frame("Shape4_0",  6240, 2323, 1095, 134),
-    frame("Shape4_1",  6240, 2560, 1095, 135),
-    frame("Shape4_2",  6240, 2789, 1095, 135),
-    bar("Shape1",      6240, 2323,  100, 135),
-    bar("Shape2",      6240, 2560,  735, 135),
-    bar("Shape3",      6240, 2789,  735, 135),
-    bar("Shape6",      6240, 2323,  615, 135),
-    bar("Shape7",      6240, 2560,  615, 135),
-    bar("Shape8",      6240, 2789,  615, 135),
+    frame("Shape4_0",  6240, 2323, 1095,  134),
+    frame("Shape4_1",  6240, 2560, 1095,  135),
+    frame("Shape4_2",  6240, 2789, 1095,  135),
+    bar("Shape1",      6240, 2323,  100,  135),
+    bar("Shape2",      6240, 2560,  735,  135),
+    bar("Shape3",      6240, 2789,  735,  135),
+    bar("Shape6",      6240, 2323,  615,  135),
+    bar("Shape7",      6240, 2560,  615,  135),
+    bar("Shape8",      6240, 2789,  615,  135),
     // Labels, all transparent.
     label("Label6",     240,  360,  735,  255, "DVD Typ",            F1, 21),
-    label("Label1",     240,  960,  375,  255, "Zeit",               F1, 1),
+    label("Label1",     240,  960,  375,  255, "Zeit",               F1,  1),
     label("Label7",    2040,  960,  255,  255, "Min",                F1, 14),
-    label("Label2",    2760,  360,  495,  255, "Audio1",             F1, 3),
+    label("Label2",    2760,  360,  495,  255, "Audio1",             F1,  3),
     label("Label15",   2760,  960,  615,  255, "Audio2",             F1, 33),
     label("Label5",    4560,  360,  135,  255, "X",                  F1, 13),
     label("Label18",   4560,  960,  135,  255, "X",                  F1, 40),
-    label("Label3",    5400,  360,  495,  255, "Extras",             F1, 5),
+    label("Label3",    5400,  360,  495,  255, "Extras",             F1,  5),
     label("Label16",   5400,  960,  615,  255, "Subbs",              F1, 35),
-    label("Label4",    6600,  360,  375,  255, "MB",                 F1, 9),
+    label("Label4",    6600,  360,  375,  255, "MB",                 F1,  9),
     label("Label20",   6600,  960,  255,  255, "MB",                 F1, 43),
     label("Label17",   7200,  645,  375,  255, "Mux",                F1, 39),
     label("Label19",   8160,  645,  255,  255, "MB",                 F1, 41),
@@ -98,7 +98,7 @@ constexpr ControlLayout kControls[] = {
     // Windowed controls: text boxes, lists, the slider and the buttons.
     list("Combo1",      960,  240, 1335,  315, form1_start::Combo1,  F1, 19)
         .withToolTip("Größe der zu beschreibenden DVD"),
-    textBox("Text1",    960,  840,  975,  315, form1_start::Text1,   F1, 0).centred().limitedTo(3)
+    textBox("Text1",    960,  840,  975,  315, form1_start::Text1,   F1,  0).centred().limitedTo(3)
         .withToolTip("Gesammtspielzeit der DVD (ohne Menues) in Minuten eingeben"),
     list("Combo2",     3360,  240, 1095,  315, form1_start::Combo2,  F1, 30).withToolTip("Audio1"),
     textBox("Text9",   4800,  240,  330,  315, form1_start::Text9,   F1, 18).rightAligned()
@@ -107,7 +107,7 @@ constexpr ControlLayout kControls[] = {
         .withToolTip("Audio2 falls andere bitrate als Audio1"),
     textBox("Text15",  4800,  840,  330,  285, form1_start::Text15,  F1, 36).rightAligned()
         .withToolTip("Anzahl der Audiospuren"),
-    textBox("Text3",   6000,  240,  495,  315, form1_start::Text3,   F1, 4).centred()
+    textBox("Text3",   6000,  240,  495,  315, form1_start::Text3,   F1,  4).centred()
         .withToolTip("Hier können Extras z.B Menues oder zusätzliche Daten eingetragen werden"),
     textBox("Text14",  6000,  840,  495,  315, form1_start::Text14,  F1, 34).centred()
         .withToolTip("Hier alle vorhandenen Untertitel in MB eintragen"),
@@ -115,16 +115,16 @@ constexpr ControlLayout kControls[] = {
         .withToolTip("Muxingrate Standart = 80 MB"),
     slider("HScroll1",  360, 1680, 6615,  255, 15),
     textBox("Text12",   720, 2400,  615,  420, form1_start::Text12,  F3, 22).limitedTo(5),
-    textBox("Text8",   2520, 2400,  615,  405, form1_start::Text8,   F3, 12).inColour({255, 0, 0}).limitedTo(5)
-        .withToolTip("Mittlere Bitrate"),
+    textBox("Text8",   2520, 2400,  615,  405, form1_start::Text8,   F3, 12)
+        .inColour({255, 0, 0}).limitedTo(5).withToolTip("Mittlere Bitrate"),
     textBox("Text13",  4320, 2400,  615,  450, form1_start::Text13,  F3, 23).limitedTo(5),
-    button("Command1",  480, 3240, 1095,  375, "Berechnen",          F1, 8),
+    button("Command1",  480, 3240, 1095,  375, "Berechnen",          F1,  8),
     button("Command3", 2520, 3240,  735,  375, "About",              F1, 17),
     button("Command2", 4200, 3240,  735,  375, "Exit",               F1, 16),
     // Fields below the client area, never seen.
-    textBox("Text2",   3240, 7560,  735,  315, form1_start::Text2,   F1, 2).hidden(),
-    textBox("Text4",   4200, 7560,  975,  375, form1_start::Text4,   F1, 6),
-    textBox("Text5",   1560, 6840,  975,  375, form1_start::Text5,   F1, 7),
+    textBox("Text2",   3240, 7560,  735,  315, form1_start::Text2,   F1,  2).hidden(),
+    textBox("Text4",   4200, 7560,  975,  375, form1_start::Text4,   F1,  6),
+    textBox("Text5",   1560, 6840,  975,  375, form1_start::Text5,   F1,  7),
     textBox("Text6",   4200, 6960,  975,  375, form1_start::Text6,   F1, 10),
     textBox("Text7",   4200, 6480,  975,  375, form1_start::Text7,   F1, 11),
     textBox("Text10",  4200, 6000,  975,  375, form1_start::Text10,  F2, 20),
@@ -133,6 +133,7 @@ constexpr ControlLayout kControls[] = {
     textBox("Text18",  1560, 7320,  975,  435, form1_start::Text18,  F2, 42),
     textBox("Text19",  5640, 6000, 1215,  375, form1_start::Text19,  F1, 44),
     textBox("Text20",  5640, 6480, 1215,  375, form1_start::Text20,  F1, 45),
+
 };
 // clang-format on
 
