@@ -25,7 +25,8 @@ import time
 import pyatspi
 from gi.repository import GLib
 
-MAIN_TITLE = "Kelvaro  [BETA]    v. 0.1.17"
+RELEASE = os.environ["KELVARO_RELEASE"]  # from CTest
+MAIN_TITLE = "Kelvaro  [BETA]    v. " + RELEASE
 ABOUT_TITLE = "About Kelvaro"
 NOT_A_NUMBER = "Bitte eine Zahl eingeben, z. B. 1,5"
 WAIT_SECONDS = 20
@@ -312,7 +313,7 @@ def check_about(main):
     check(role_of(about) == FRAME, f"the About window's role is {role_of(about)}")
     check(about.description, "the About window has no description")
     nodes = sorted((role_of(n), n.name) for n in children(about))
-    check(nodes == sorted([(LABEL, "v.  0.1.17"), (PUSH_BUTTON, "OK")]),
+    check(nodes == sorted([(LABEL, "v.  " + RELEASE), (PUSH_BUTTON, "OK")]),
           f"the About window holds {readable(nodes)}")
     press(about, "OK")
     wait_until(lambda: program_window(MAIN_TITLE) is not None, "the main window again")

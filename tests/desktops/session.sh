@@ -15,8 +15,9 @@
 # the session (Xvfb, the bus, the window manager, Weston) are copied to files
 # whose names begin with it before the scratch directory goes.
 
-# The program's window titles, by which the tests find its windows.
-readonly session_main_title='Kelvaro  [BETA]    v. 0.1.17'
+# The program's window titles, by which the tests find its windows. CTest
+# gives the release the main window's caption names.
+readonly session_main_title="Kelvaro  [BETA]    v. ${KELVARO_RELEASE:?the version comes from CTest}"
 readonly session_about_title='About Kelvaro'
 
 SESSION_WAIT=${SESSION_WAIT:-20}

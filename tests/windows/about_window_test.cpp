@@ -1,6 +1,7 @@
 // The About window: shown instead of the main window, "OK" (or the space bar)
 // brings the main window back unchanged; the program's end hides both.
 #include "gui_fixture.h"
+#include "program_version.h"
 
 #include <QTest>
 
@@ -67,7 +68,8 @@ TEST_F(AboutTest, AboutReplacesTheMainWindowAndOkBringsItBackUnchanged) {
     QWidget* first = about();
     EXPECT_TRUE(about()->isVisible());
     EXPECT_FALSE(form1()->isVisible());
-    EXPECT_EQ(control<QLabel>("Label1", about())->text().toStdString(), "v.  0.1.17");
+    EXPECT_EQ(control<QLabel>("Label1", about())->text().toStdString(),
+              "v.  " KELVARO_RELEASE_VERSION);
     EXPECT_EQ(okButton()->text().toStdString(), "OK");
     EXPECT_TRUE(isCentred(about()));
 

@@ -3,7 +3,7 @@
 // results readable in full, nothing of the drawings or the working fields in
 // the tree, and a marked field's message.
 #include "gui_fixture.h"
-#include "windows/invalid_entry_bridge.h"
+#include "invalid_entry_bridge.h"
 
 #include <QAccessible>
 #include <QDBusConnection>

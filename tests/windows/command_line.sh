@@ -12,7 +12,7 @@ set -euo pipefail
     exit 2
 }
 program=$1 help_expected=$2 man_page=$3
-readonly version='Kelvaro 0.1.17 (0.1.0.17)'
+readonly version="Kelvaro ${KELVARO_RELEASE:?the version comes from CTest} (${KELVARO_VERSION:?})"
 
 work=$(mktemp -d)
 pid="" xvfb=""

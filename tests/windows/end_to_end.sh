@@ -9,7 +9,7 @@ set -euo pipefail
 here=$(dirname "$(readlink -f "$0")")
 . "$here/../desktops/session.sh"
 
-readonly title='Kelvaro  [BETA]    v. 0.1.17'
+readonly title="Kelvaro  [BETA]    v. ${KELVARO_RELEASE:?the version comes from CTest}"
 readonly wait_seconds=20
 
 fail() {

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "handlers/program.h"
-#include "windows/gui.h"
+#include "gui.h"
 
 #include <QColor>
 #include <QComboBox>

@@ -2,6 +2,7 @@
 // hidden fields and the fixed window size.
 #include "expected_layout.h"
 #include "gui_fixture.h"
+#include "program_version.h"
 
 #include <QApplication>
 #include <QFontInfo>
@@ -95,8 +96,9 @@ TEST_F(LayoutTest, EveryControlStandsWhereTheLayoutPlacesIt) {
         expectBox(box, about());
     }
     const QSize client(kClientWidthPx, kClientHeightPx);
-    for (const auto& [window, caption] : {std::pair{form1(), "Kelvaro  [BETA]    v. 0.1.17"},
-                                          std::pair{about(), "About Kelvaro"}}) {
+    for (const auto& [window, caption] :
+         {std::pair{form1(), "Kelvaro  [BETA]    v. " KELVARO_RELEASE_VERSION},
+          std::pair{about(), "About Kelvaro"}}) {
         SCOPED_TRACE(caption);
         EXPECT_EQ(window->windowTitle().toStdString(), caption);
         EXPECT_EQ(window->size(), client);

@@ -2,8 +2,8 @@
 
 #include "user_input.h"
 
-#include "windows/gui.h"
-#include "windows/wayland_frame.h"
+#include "gui.h"
+#include "wayland_frame.h"
 
 #include <QApplication>
 #include <QComboBox>

@@ -1,5 +1,4 @@
-#pragma once
-
+#include "fixed_frame_decoration.h"
 #include "wayland_decoration_interface.h"
 
 #include <QObject>
@@ -16,8 +15,12 @@ class FixedFramePlugin : public QtWaylandClient::QWaylandDecorationPlugin {
                       "fixed_frame_plugin.json")
 
 public:
-    QtWaylandClient::QWaylandAbstractDecoration* create(const QString& key,
-                                                        const QStringList& parameters) override;
+    QtWaylandClient::QWaylandAbstractDecoration*
+    create(const QString& /*key*/, const QStringList& /*parameters*/) override {
+        return new FixedFrameDecoration;
+    }
 };
 
 } // namespace kelvaro
+
+#include "fixed_frame_plugin.moc"

@@ -3,8 +3,6 @@
 #include "accessible_factory.h"
 #include "choice_list.h"
 #include "layout_fonts.h"
-#include "line_widget.h"
-#include "list_style.h"
 #include "push_button.h"
 #include "shape_widget.h"
 #include "slider_bar.h"
@@ -13,6 +11,8 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
+#include <QProxyStyle>
 #include <QPushButton>
 #include <QScrollBar>
 
@@ -20,6 +20,55 @@
 #include <vector>
 
 namespace kelvaro {
+
+// A one-pixel solid line in the default line colour, horizontal or vertical,
+// covering its whole widget.
+class LineWidget : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit LineWidget(QWidget* parent) : QWidget(parent) {
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+        setFocusPolicy(Qt::NoFocus);
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        painter.fillRect(rect(), palette().color(QPalette::WindowText));
+    }
+};
+
+// The application's style with the narrow drop-down button of the layout's
+// lists, so that their start texts fit the text area.
+class ListStyle : public QProxyStyle {
+    Q_OBJECT
+
+public:
+    ListStyle() : QProxyStyle(nullptr) {}
+
+    QRect subControlRect(ComplexControl control, const QStyleOptionComplex* option, SubControl part,
+                         const QWidget* widget) const override {
+        QRect rect = QProxyStyle::subControlRect(control, option, part, widget);
+        if (control != CC_ComboBox) {
+            return rect;
+        }
+        const QRect button = QProxyStyle::subControlRect(control, option, SC_ComboBoxArrow, widget);
+        const int spare = button.width() - kListButtonWidth;
+        if (spare <= 0) {
+            return rect;
+        }
+        if (part == SC_ComboBoxArrow) {
+            rect.setLeft(rect.left() + spare);
+        } else if (part == SC_ComboBoxEditField) {
+            rect.setRight(rect.right() + spare);
+        }
+        return rect;
+    }
+
+private:
+    static constexpr int kListButtonWidth = 16;
+};
 
 namespace {
 
@@ -198,3 +247,5 @@ void WindowBuilder::orderTabs(std::span<const ControlLayout> controls, FormWindo
 }
 
 } // namespace kelvaro
+
+#include "window_builder.moc"

@@ -1,6 +1,8 @@
 #include "form_binding.h"
 
 #include "choice_list.h"
+#include "connect_while_alive.h"
+#include "form1_layout.h"
 #include "shape_widget.h"
 #include "widget_sync.h"
 
@@ -10,25 +12,18 @@
 #include <QPushButton>
 #include <QScrollBar>
 
+#include <functional>
 #include <stdexcept>
 
 namespace kelvaro {
 
 namespace {
 
-// Runs fn with the widget while it exists.
-template <typename Widget, typename Fn> auto whileAlive(Widget* widget, Fn fn) {
-    return [guard = QPointer<Widget>(widget), fn] {
-        if (!guard.isNull()) {
-            fn(*guard);
-        }
-    };
-}
-
-// Shows the core control in its widget now and after every change.
+// Shows the core control in its widget now and after every change while the
+// widget exists.
 template <typename Widget, typename Show> void mirror(Event& event, Widget* widget, Show show) {
     show(*widget);
-    event.connect(whileAlive(widget, show));
+    connectWhileAlive(event, *widget, [widget, show] { show(*widget); });
 }
 
 } // namespace
@@ -42,6 +37,21 @@ FormBinding::FormBinding(Program& program, QWidget& form1) : program_(program), 
     bindButtons();
 }
 
+// The core's controls of one kind, in the order of the layout's rows.
+template <typename Control, typename Lookup>
+std::vector<Control*> FormBinding::held(ControlKind kind, Lookup lookup) const {
+    std::vector<Control*> controls;
+    for (const ControlLayout& row : form1Controls()) {
+        if (row.kind != kind) {
+            continue;
+        }
+        if (Control* control = std::invoke(lookup, program_.form, row.name)) {
+            controls.push_back(control);
+        }
+    }
+    return controls;
+}
+
 template <typename Widget> Widget* FormBinding::find(const std::string& name) const {
     auto* widget = form1_->findChild<Widget*>(widget_sync::toQString(name));
     if (widget == nullptr) {
@@ -51,11 +61,7 @@ template <typename Widget> Widget* FormBinding::find(const std::string& name) co
 }
 
 void FormBinding::bindTextBoxes() {
-    for (int number = 1; number <= 20; ++number) {
-        TextBox* box = program_.form.textBox("Text" + std::to_string(number));
-        if (box == nullptr) {
-            continue;
-        }
+    for (TextBox* box : held<TextBox>(ControlKind::TextBox, &Form1::textBox)) {
         auto* edit = find<QLineEdit>(box->name());
         mirror(box->change, edit, [box](QLineEdit& e) { widget_sync::show(*box, e); });
         QObject::connect(edit, &QLineEdit::textEdited,
@@ -64,9 +70,8 @@ void FormBinding::bindTextBoxes() {
 }
 
 void FormBinding::bindComboBoxes() {
-    for (const char* name : {"Combo1", "Combo2", "Combo3"}) {
-        ComboBox* combo = program_.form.comboBox(name);
-        auto* widget = find<ChoiceList>(name);
+    for (ComboBox* combo : held<ComboBox>(ControlKind::ComboBox, &Form1::comboBox)) {
+        auto* widget = find<ChoiceList>(combo->name());
         mirror(combo->changed, widget, [combo](ChoiceList& w) { widget_sync::show(*combo, w); });
         QObject::connect(widget, &ChoiceList::chosen, [combo](int index) { combo->choose(index); });
         QObject::connect(widget->lineEdit(), &QLineEdit::textEdited,
@@ -79,25 +84,27 @@ void FormBinding::bindScrollBar() {
     auto* widget = find<QScrollBar>(bar.name());
     const auto show = [&bar](QScrollBar& w) { widget_sync::show(bar, w); };
     mirror(bar.change, widget, show);
-    bar.rangeChanged.connect(whileAlive(widget, show));
+    connectWhileAlive(bar.rangeChanged, *widget, [widget, show] { show(*widget); });
     QObject::connect(widget, &QScrollBar::valueChanged, [&bar](int value) { bar.setValue(value); });
 }
 
 void FormBinding::bindLabels() {
-    Label& resolution = program_.form.Label8;
-    mirror(resolution.changed, find<QLabel>(resolution.name()),
-           [&resolution](QLabel& w) { widget_sync::show(resolution, w); });
-    for (const char* name : {"Label13", "Label22", "Label29", "Label26"}) {
-        Label* label = program_.form.label(name);
-        mirror(label->changed, find<QLabel>(name),
-               [label](QLabel& w) { widget_sync::showSize(*label, w); });
+    // The resolution, and the sizes in MB.
+    const Label* resolution = &program_.form.Label8;
+    for (Label* label : held<Label>(ControlKind::Label, &Form1::label)) {
+        if (label == resolution) {
+            mirror(label->changed, find<QLabel>(label->name()),
+                   [label](QLabel& w) { widget_sync::show(*label, w); });
+        } else {
+            mirror(label->changed, find<QLabel>(label->name()),
+                   [label](QLabel& w) { widget_sync::showSize(*label, w); });
+        }
     }
 }
 
 void FormBinding::bindShapes() {
-    for (const char* name : {"Shape1", "Shape2", "Shape3", "Shape6", "Shape7", "Shape8"}) {
-        Shape* shape = program_.form.shape(name);
-        mirror(shape->changed, find<ShapeWidget>(name),
+    for (Shape* shape : held<Shape>(ControlKind::Bar, &Form1::shape)) {
+        mirror(shape->changed, find<ShapeWidget>(shape->name()),
                [shape](ShapeWidget& w) { widget_sync::show(*shape, w); });
     }
 }

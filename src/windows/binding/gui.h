@@ -2,6 +2,8 @@
 
 #include "handlers/program.h"
 
+#include <QObject>
+
 #include <memory>
 
 class QWidget;
@@ -40,9 +42,11 @@ private:
     std::unique_ptr<FormWindow> about_;
     std::unique_ptr<FormBinding> binding_;
     std::unique_ptr<MarkPresenter> marks_;
-    std::shared_ptr<Gui*> self_;
     // Whether the focus frame showed when About was opened, or in About.
     bool keyboardCues_ = false;
+    // The context of the connections to the core's events: the first member
+    // to go, it ends them before the rest of the Gui.
+    QObject alive_;
 };
 
 } // namespace kelvaro

@@ -1,12 +1,15 @@
 #include "form1_extras.h"
 
 #include "accessible_factory.h"
+#include "form1_layout.h"
 #include "widget_sync.h"
 
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QScrollBar>
+
+#include <vector>
 
 namespace kelvaro {
 
@@ -58,9 +61,16 @@ constexpr Description kResultLabels[] = {
 
 constexpr const char* kResults[] = {"Text8", "Text12", "Text13"};
 
-constexpr const char* kBelowClientArea[] = {"Text2",  "Text4",  "Text5",  "Text6",
-                                            "Text7",  "Text10", "Text11", "Text16",
-                                            "Text18", "Text19", "Text20"};
+// The working fields: the layout puts them below the client area.
+std::vector<const char*> belowClientArea() {
+    std::vector<const char*> names;
+    for (const ControlLayout& row : form1Controls()) {
+        if (row.top >= form1Window().clientHeight) {
+            names.push_back(row.name);
+        }
+    }
+    return names;
+}
 
 QWidget* child(QWidget& form1, const char* name) {
     return form1.findChild<QWidget*>(QString::fromLatin1(name));
@@ -87,7 +97,7 @@ void Form1Extras::setFocusPolicies(QWidget& form1) {
     if (auto* slider = qobject_cast<QScrollBar*>(child(form1, "HScroll1"))) {
         slider->setFocusPolicy(Qt::StrongFocus);
     }
-    for (const char* name : kBelowClientArea) {
+    for (const char* name : belowClientArea()) {
         if (QWidget* field = child(form1, name)) {
             field->setFocusPolicy(Qt::NoFocus);
         }
@@ -118,7 +128,7 @@ void Form1Extras::describe(QWidget& form1) {
 }
 
 void Form1Extras::leaveOutOfReaders(QWidget& form1) {
-    for (const char* name : kBelowClientArea) {
+    for (const char* name : belowClientArea()) {
         if (QWidget* field = child(form1, name)) {
             AccessibleFactory::leaveOut(*field);
         }

@@ -1,6 +1,7 @@
 #include "mark_presenter.h"
 
 #include "accessible_factory.h"
+#include "connect_while_alive.h"
 #include "handlers/report_text.h"
 #include "layout_fonts.h"
 #include "light_palette.h"
@@ -48,11 +49,8 @@ MarkPresenter::MarkPresenter(Form1& form, QWidget& form1)
     AccessibleFactory::makeNotice(*message_);
     message_->setAccessibleDescription(QStringLiteral("Hinweis zur Eingabe"));
     message_->hide();
-    form_.reports.marksChanged.connect([this, guard = QPointer<QWidget>(&form1)] {
-        if (!guard.isNull()) {
-            refresh();
-        }
-    });
+    // The marks are shown in the window's widgets: the window is the context.
+    connectWhileAlive(form_.reports.marksChanged, form1, [this] { refresh(); });
 }
 
 void MarkPresenter::refresh() {

@@ -2,19 +2,22 @@
 
 #include "about_layout.h"
 #include "accessible_factory.h"
+#include "connect_while_alive.h"
 #include "form1_extras.h"
 #include "form1_layout.h"
 #include "form_binding.h"
 #include "form_window.h"
 #include "light_palette.h"
 #include "mark_presenter.h"
-#include "program_icon.h"
 #include "window_activation.h"
 #include "window_builder.h"
 
 #include <QCoreApplication>
+#include <QIcon>
+#include <QImageReader>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPixmap>
 #include <QPushButton>
 
 // The resource file is compiled into this library; a static library has to
@@ -29,18 +32,27 @@ namespace kelvaro {
 
 namespace {
 
-// Runs a member of the Gui while the Gui exists: the core's events outlive it.
-auto whileAlive(const std::shared_ptr<Gui*>& self, void (Gui::*member)()) {
-    return [weak = std::weak_ptr<Gui*>(self), member] {
-        if (const auto gui = weak.lock()) {
-            ((**gui).*member)();
-        }
-    };
+// Read as PNG straight away: a reader left to find the format itself loads
+// every image plugin to ask whether it reads PNG.
+QPixmap png(const QString& path) {
+    QImageReader reader(path, "png");
+    reader.setAutoDetectImageFormat(false);
+    return QPixmap::fromImage(reader.read());
+}
+
+// The program icon in its eight sizes: the windows and the application share
+// one copy.
+QIcon programIcon() {
+    QIcon icon;
+    for (int size : {16, 24, 32, 48, 64, 72, 96, 128}) {
+        icon.addPixmap(png(QStringLiteral(":/icon_%1.png").arg(size)));
+    }
+    return icon;
 }
 
 } // namespace
 
-Gui::Gui(Program& program) : program_(program), self_(std::make_shared<Gui*>(this)) {
+Gui::Gui(Program& program) : program_(program) {
     registerResources();
     AccessibleFactory::install();
     WindowActivation::takeOver();
@@ -61,8 +73,8 @@ Gui::Gui(Program& program) : program_(program), self_(std::make_shared<Gui*>(thi
 Gui::~Gui() = default;
 
 void Gui::connectWindows() {
-    program_.form.window.changed.connect(whileAlive(self_, &Gui::showForm1));
-    program_.about.changed.connect(whileAlive(self_, &Gui::showAbout));
+    connectWhileAlive(program_.form.window.changed, alive_, [this] { showForm1(); });
+    connectWhileAlive(program_.about.changed, alive_, [this] { showAbout(); });
     program_.lifeCycle.programEnded.connect([] { QCoreApplication::quit(); });
 }
 

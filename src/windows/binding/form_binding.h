@@ -1,9 +1,12 @@
 #pragma once
 
 #include "handlers/program.h"
+#include "layout_table.h"
 
 #include <QPointer>
 #include <QWidget>
+
+#include <vector>
 
 namespace kelvaro {
 
@@ -23,6 +26,8 @@ private:
     void bindButtons();
 
     template <typename Widget> Widget* find(const std::string& name) const;
+    template <typename Control, typename Lookup>
+    std::vector<Control*> held(ControlKind kind, Lookup lookup) const;
 
     Program& program_;
     QPointer<QWidget> form1_;
