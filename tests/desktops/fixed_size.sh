@@ -211,9 +211,9 @@ click_gnome() {
 # it: an unused one keeps GNOME's busy pointer up until it times out.
 tokens_each_used_once() {
     local log=$1 activations=$2 asked given used
-    asked=$(grep -c -- '-> xdg_activation_v1@[0-9]*\.get_activation_token(' "$log")
-    given=$(grep -o 'xdg_activation_token_v1@[0-9]*\.done("[^"]*")' "$log" | cut -d'"' -f2 | sort)
-    used=$(grep -o -- '-> xdg_activation_v1@[0-9]*\.activate("[^"]*"' "$log" | cut -d'"' -f2 | sort)
+    asked=$(grep -c -- '-> xdg_activation_v1[@#][0-9]*\.get_activation_token(' "$log")
+    given=$(grep -o 'xdg_activation_token_v1[@#][0-9]*\.done("[^"]*")' "$log" | cut -d'"' -f2 | sort)
+    used=$(grep -o -- '-> xdg_activation_v1[@#][0-9]*\.activate("[^"]*"' "$log" | cut -d'"' -f2 | sort)
     ((asked == activations)) ||
         fail "the program asked for $asked activation tokens for $activations activations"
     [[ $given == "$used" ]] ||
