@@ -209,10 +209,17 @@ def matching_paren(masked, start):
     return -1
 
 
+# A row of a layout table, made by its helpers (line("Line28", 120, ...)),
+# or what a row adds after it (.inColour(...), .limitedTo(5), ...).
+LAYOUT_ROW = re.compile(r'\s*((line|placed|frame|bar|slider|withText|label|textBox|list|button)\("'
+                        r'|\.(with\w*|inColour|limitedTo|centred|rightAligned|hidden)\()')
+
+
 def is_table_row(line):
-    # Rows of the layout and list tables are data, compared field by field
-    # with the tests' own tables; their numbers are not planted.
-    return re.match(r"\s*\{?\s*\.\w+ =", line) is not None or "Layout k" in line
+    # Rows of the layout and list tables are data, which the tests read
+    # themselves; their numbers are not planted.
+    return (re.match(r"\s*\{?\s*\.\w+ =", line) is not None or "Layout k" in line
+            or LAYOUT_ROW.match(line) is not None)
 
 
 def sites_in(path, rel):
