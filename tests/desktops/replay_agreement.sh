@@ -31,12 +31,8 @@ platform=$QT_QPA_PLATFORM
 started=$SECONDS
 runs=0
 for script in "$golden"/*.script; do
-    name=${script%.script}
-    for locale in de c; do
-        expected=$name.$locale.expected
-        [[ -f $expected ]] || continue
-        [[ $locale == de ]] && lc=de_DE.UTF-8 || lc=C
-        "$golden/run_golden.sh" "$replay" gui "$lc" "$script" "$expected" "$platform" ||
+    for lc in de_DE.UTF-8 C; do
+        "$golden/run_golden.sh" "$replay" gui "$lc" "$script" "$platform" ||
             {
                 echo "replay_agreement ($desktop): $(basename "$script") ($lc) differs" >&2
                 exit 1
