@@ -15,7 +15,7 @@ replay=$1 sessions=$2 desktop=$3 golden=$4 count=$5 seed=$6
 case $desktop in
 wayland)
     session_wayland
-    command -v xdotool >/dev/null || session_fail "xdotool is missing (scripts/setup installs it)"
+    session_need xdotool
     xdotool windowfocus --sync "$(session_weston_window)" ||
         session_fail "the keyboard could not be given to Weston's window"
     export KELVARO_REPLAY_KEYBOARD=xdotool
