@@ -1,9 +1,9 @@
 // Under a dark colour scheme the windows keep the light colours their layouts
 // and pictures are made for: the scheme's palette is in place before the
 // windows are built, as a platform theme puts it there.
-#include "gui_fixture.h"
 #include "about_layout.h"
 #include "form1_layout.h"
+#include "gui_fixture.h"
 #include "light_palette.h"
 
 #include <QAbstractItemView>
@@ -22,7 +22,9 @@ namespace {
 const QColor kBarGrey(224, 224, 224);
 const QColor kMarked(255, 205, 205);
 
-const QPalette& light() { return LightPalette::palette(); }
+const QPalette& light() {
+    return LightPalette::palette();
+}
 
 // A dark scheme: light grey text on dark grey, as qt6ct's "darker" gives it.
 QPalette darkScheme() {
@@ -63,7 +65,8 @@ TEST_F(LightColoursTest, EveryControlKeepsItsLayoutColoursUnderADarkScheme) {
                                    ? QColor(row.colour.red, row.colour.green, row.colour.blue)
                                    : QColor();
             for (const auto group : {QPalette::Active, QPalette::Inactive}) {
-                for (const auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) {
+                for (const auto role :
+                     {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) {
                     EXPECT_EQ(palette.color(group, role),
                               row.colour.isSet() ? own : light().color(group, role));
                 }
@@ -91,9 +94,9 @@ TEST(LightPaletteTest, TextsAreReadableAndBackgroundsDistinct) {
                 << text << " on " << back;
         }
     }
-    EXPECT_GE(contrast(p.color(QPalette::Disabled, QPalette::Text).rgb(),
-                       p.color(QPalette::Base).rgb()),
-              4.5);
+    EXPECT_GE(
+        contrast(p.color(QPalette::Disabled, QPalette::Text).rgb(), p.color(QPalette::Base).rgb()),
+        4.5);
     EXPECT_NE(p.color(QPalette::Disabled, QPalette::Text), p.color(QPalette::Text));
     EXPECT_EQ(p.color(QPalette::Base), QColor(Qt::white));
     EXPECT_NE(p.color(QPalette::Button), p.color(QPalette::Base));

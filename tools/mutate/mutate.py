@@ -203,8 +203,8 @@ def matching_paren(masked, start):
 
 
 def is_table_row(line):
-    # Rows of the layout and list tables are data, compared field by field
-    # with the tests' own tables; their numbers are not planted.
+    # Rows of the layout and list tables are data, which the window tests
+    # read to check the windows against; their numbers are not planted.
     return re.match(r"\s*\{?\s*\.\w+ =", line) is not None or "Layout k" in line
 
 
