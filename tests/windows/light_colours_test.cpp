@@ -81,9 +81,19 @@ TEST_F(LightColoursTest, EveryControlKeepsItsLayoutColoursUnderADarkScheme) {
 
 // The palette itself: its texts readable on their backgrounds at the 4.5:1
 // that text needs, selected text as well (the playing time starts selected),
-// disabled text grey, fields white, buttons and tool tips set off from them.
+// disabled text grey, windows and fields white, buttons and tool tips set off
+// from them.
 TEST(LightPaletteTest, TextsAreReadableAndBackgroundsDistinct) {
     const QPalette& p = LightPalette::palette();
+    // Each colour a widget draws with is the palette's own, in every group:
+    // none comes from the scheme in place when the palette is first made.
+    for (const auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+        for (int role = QPalette::WindowText; role <= QPalette::PlaceholderText; ++role) {
+            if (role != QPalette::NoRole) {
+                EXPECT_TRUE(p.isBrushSet(group, QPalette::ColorRole(role))) << group << " " << role;
+            }
+        }
+    }
     for (const auto group : {QPalette::Active, QPalette::Inactive}) {
         for (const auto& [text, back] : {std::pair{QPalette::WindowText, QPalette::Window},
                                          {QPalette::Text, QPalette::Base},
@@ -98,6 +108,8 @@ TEST(LightPaletteTest, TextsAreReadableAndBackgroundsDistinct) {
         contrast(p.color(QPalette::Disabled, QPalette::Text).rgb(), p.color(QPalette::Base).rgb()),
         4.5);
     EXPECT_NE(p.color(QPalette::Disabled, QPalette::Text), p.color(QPalette::Text));
+    // White windows and fields, which the layouts' pictures are made for.
+    EXPECT_EQ(p.color(QPalette::Window), QColor(Qt::white));
     EXPECT_EQ(p.color(QPalette::Base), QColor(Qt::white));
     EXPECT_NE(p.color(QPalette::Button), p.color(QPalette::Base));
     EXPECT_NE(p.color(QPalette::ToolTipBase), p.color(QPalette::Base));
