@@ -82,42 +82,6 @@ INSTANTIATE_TEST_SUITE_P(
                  1, 2}),
     [](const auto& info) { return std::string(info.param.name); });
 
-// Audio track selection: every item of both lists.
-
-struct AudioRow {
-    const char* name;
-    int index;
-    const char* rate;
-};
-
-class AudioChoice : public ::testing::TestWithParam<AudioRow> {};
-
-TEST_P(AudioChoice, WritesTheRateOfItsOwnListOnly) {
-    const AudioRow& row = GetParam();
-    ProgramHarness h(',');
-    const FormState results = h.results();
-    h.resetCounts();
-    h.form.Combo2.choose(row.index);
-    EXPECT_EQ(h.form.Text11.text(), row.rate);
-    EXPECT_EQ(h.form.Text16.text(), "0");
-    h.form.Text11.setText("16");
-    h.form.Combo3.choose(row.index);
-    EXPECT_EQ(h.form.Text16.text(), row.rate);
-    EXPECT_EQ(h.form.Text11.text(), "16");
-    EXPECT_EQ(h.recalculations, 0);
-    EXPECT_EQ(h.results(), results);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Rows, AudioChoice,
-    ::testing::Values(AudioRow{"none", 0, "0"}, AudioRow{"kbps_96", 1, "12"},
-                      AudioRow{"kbps_112", 2, "14"}, AudioRow{"kbps_128", 3, "16"},
-                      AudioRow{"kbps_160", 4, "20"}, AudioRow{"kbps_192", 5, "24"},
-                      AudioRow{"kbps_224", 6, "28"}, AudioRow{"kbps_256", 7, "32"},
-                      AudioRow{"kbps_320", 8, "40"}, AudioRow{"kbps_384", 9, "48"},
-                      AudioRow{"kbps_448", 10, "56"}, AudioRow{"kbps_1536", 11, "192"}),
-    [](const auto& info) { return std::string(info.param.name); });
-
 // The playing time typed or pasted into Text1 (comma locale), for the texts
 // no golden script types, over a bad text whose mark only a usable playing
 // time clears, also one the slider already holds.

@@ -10,45 +10,8 @@
 namespace kelvaro {
 namespace {
 
-// A write from code: cut to the maximum length, change only on real change.
-struct WriteRow {
-    const char* name;
-    std::size_t maxLength;
-    const char* start;
-    const char* written;
-    const char* held;
-    int changes;
-};
-
-class TextBoxWrite : public ::testing::TestWithParam<WriteRow> {};
-
-TEST_P(TextBoxWrite, CutsAndRaisesChangeOnlyOnRealChange) {
-    const WriteRow& row = GetParam();
-    TextBox box("Box", row.start, row.maxLength);
-    int changes = 0;
-    box.change.connect([&] { ++changes; });
-    box.setText(row.written);
-    EXPECT_EQ(box.text(), row.held);
-    EXPECT_EQ(changes, row.changes);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Rows, TextBoxWrite,
-    ::testing::Values(
-        WriteRow{"new_text", 0, "0", "100", "100", 1},
-        WriteRow{"same_text", 0, "80", "80", "80", 0}, WriteRow{"emptied", 3, "120", "", "", 1},
-        WriteRow{"no_limit_keeps_all", 0, "", "4824,46222222222", "4824,46222222222", 1},
-        WriteRow{"cut_leaves_dangling_separator", 5, "", "4824,46222222222", "4824,", 1},
-        WriteRow{"cut_counts_minus_sign", 5, "", "-11284,7", "-1128", 1},
-        WriteRow{"fits_exactly", 5, "", "9704", "9704", 1},
-        WriteRow{"cut_equal_to_held_is_no_change", 5, "4824,", "4824,9", "4824,", 0},
-        WriteRow{"three_characters", 3, "120", "1234", "123", 1},
-        WriteRow{"umlauts_count_as_characters", 3, "", "\xC3\xA4\xC3\xB6\xC3\xBC",
-                 "\xC3\xA4\xC3\xB6\xC3\xBC", 1},
-        WriteRow{"umlaut_never_split", 3, "", "ab\xC3\xA4\xC3\xB6", "ab\xC3\xA4", 1},
-        WriteRow{"three_byte_character_kept_whole", 2, "", "\xE2\x82\xAC\xE2\x82\xACx",
-                 "\xE2\x82\xAC\xE2\x82\xAC", 1}),
-    [](const auto& info) { return std::string(info.param.name); });
+// Writes from code (cut to the maximum length, a change only on a real
+// change) are checked in every random session (reliability.random_sessions).
 
 TEST(TextBox, ChangeRunsInsideTheWriteWithTheNewText) {
     TextBox box("Text3", "0");

@@ -7,8 +7,7 @@
 # with Adwaita:dark) or "qt6ct" (qt6ct with its darker.conf scheme). Every
 # wait is bounded; whatever the run started ends with it.
 set -euo pipefail
-
-readonly wait_seconds=20
+. "$(dirname "$(readlink -f "$0")")/session.sh"
 
 fail() {
     echo "dark_schemes: $*" >&2
@@ -56,17 +55,13 @@ grab() {
     done
 }
 
-pid=""
 on_display() {
     local id about_id left top
     SESSION_LOGS=$shots/
     session_x11 openbox
 
-    "$program" >"$shots/program.log" 2>&1 &
-    pid=$!
-    session_pids+=("$pid")
-    id=$(session_await "$wait_seconds" session_viewable "$session_main_title") ||
-        fail "no main window within $wait_seconds s"
+    session_start "$shots/program.log" "$program"
+    id=$(session_window "$session_main_title")
     read -r left top < <(session_client_origin "$id")
     echo "$left $top" >"$shots/place.txt"
     xdotool mousemove 0 0
@@ -99,30 +94,23 @@ on_display() {
     grab "$id" "$shots/form1-marked.png" 255 205 205 "$x0" "$y0" "$x1" "$y1"
 
     click_control Form1 Command3 "$left" "$top"
-    about_id=$(session_await "$wait_seconds" session_viewable "$session_about_title") ||
-        fail "no About window within $wait_seconds s"
+    about_id=$(session_window "$session_about_title")
     xdotool mousemove 0 0
     sleep 1
     grab "$about_id" "$shots/about.png"
 
-    kill "$pid"
-    wait "$pid" 2>/dev/null || true
-    pid=""
 }
 
 if [[ ${1:-} == --on-display ]]; then
     shift
     program=$1 layout=$2 measure=$3 shots=$4
-    . "$(dirname "$(readlink -f "$0")")/session.sh"
     on_display
     exit 0
 fi
 
 (($# == 5)) || fail "usage: dark_schemes.sh gtk3|qt6ct PROGRAM LAYOUT_DUMP MEASURE SHOT_DIR"
 scheme=$1 program=$2 dump=$3 measure=$4 shots=$5
-for tool in Xvfb xwininfo xprop xdotool import openbox timeout; do
-    command -v "$tool" >/dev/null || fail "$tool is missing (scripts/setup installs it)"
-done
+session_need Xvfb xwininfo xprop xdotool import openbox timeout
 mkdir -p "$shots"
 rm -rf "${shots:?}"/*
 "$dump" >"$shots/layout.tsv"

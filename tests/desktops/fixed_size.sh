@@ -10,9 +10,10 @@
 # for the About window. After each, the program must still run and the
 # window keep its client area of 578 x 264 pixels. On Weston the title bar
 # shows no maximise button and its own buttons work; openbox offers no
-# maximise action. On GNOME, "About" and "OK" go there and back, "Exit" ends
-# the program with status 0, and each activation asks for one token and uses
-# it.
+# maximise action, shows the title and, at QT_SCALE_FACTOR=2, a client area
+# of twice the size. On GNOME, "About" and "OK" go there and back, "Exit"
+# ends the program with status 0, and each activation asks for one token and
+# uses it.
 set -u
 here=$(dirname "$(readlink -f "$0")")
 . "$here/session.sh"
@@ -38,7 +39,7 @@ fail() {
 }
 
 running() {
-    session_alive "$program_pid" || fail "the program ended $1 (see $shots/program.log)"
+    session_alive "$session_program" || fail "the program ended $1 (see $shots/program.log)"
 }
 
 # --- Weston: the window is found and measured on screenshots of Weston's
@@ -136,18 +137,13 @@ desktop_empty() {
 # Started anew, the program ends by its main window's close button, as by
 # "Exit", with status 0.
 close_on_weston() {
-    local i
-    "$program" >"$shots/program-again.log" 2>&1 &
-    program_pid=$!
-    session_pids+=("$program_pid")
+    local status=0
+    session_start "$shots/program-again.log" "$program"
     measure form1-second-start
     click_button 0
-    for ((i = 0; i < SESSION_WAIT * 10; ++i)); do
-        session_alive "$program_pid" || break
-        sleep 0.1
-    done
-    session_alive "$program_pid" && fail "the close button did not end the program"
-    wait "$program_pid" || fail "the program ended with status $? after the close button"
+    session_exit_status "$session_program" || status=$?
+    ((status != 124)) || fail "the close button did not end the program"
+    ((status == 0)) || fail "the program ended with status $status after the close button"
     echo "close button: the program ended"
 }
 
@@ -164,10 +160,7 @@ run_weston() {
     session_wayland
     output_window=$(session_weston_window)
     park
-    "$program" >"$shots/program.log" 2>&1 &
-    program_pid=$!
-    session_pids+=("$program_pid")
-
+    session_start "$shots/program.log" "$program"
     maximise_on_weston form1
     showing_about form1-full-screen-shortcut && fail "the main window does not show"
     # "About" at 168, 216 (49 x 25 pixels).
@@ -229,9 +222,8 @@ run_gnome() {
     sleep 1
     shoot empty
     against_empty=(--against "$shots/empty.png")
-    WAYLAND_DEBUG=1 "$program" >"$shots/program.log" 2>"$shots/wayland.log" &
-    program_pid=$!
-    session_pids+=("$program_pid")
+    # With the program's Wayland messages in its log.
+    session_start "$shots/program.log" env WAYLAND_DEBUG=1 "$program"
 
     measure form1-shown
     two_buttons form1-shown
@@ -253,28 +245,21 @@ run_gnome() {
     showing_about form1-again && fail "\"OK\" did not bring back the main window"
     # "Exit" at 270, 216 ends the program with status 0.
     click_gnome $((box[0] + left_margin + 294)) $((box[1] + top_margin + 228))
-    session_wait_for "$SESSION_WAIT" eval '! session_alive "$program_pid"' ||
-        fail "\"Exit\" did not end the program"
-    wait "$program_pid" || fail "the program ended with status $? after \"Exit\""
+    local status=0
+    session_exit_status "$session_program" || status=$?
+    ((status != 124)) || fail "\"Exit\" did not end the program"
+    ((status == 0)) || fail "the program ended with status $status after \"Exit\""
     echo "Exit: the program ended with status 0"
-    tokens_each_used_once "$shots/wayland.log" 2
+    tokens_each_used_once "$shots/program.log" 2
 }
 
 # --- openbox: the window is found by its title and measured by the X server.
 wait_x11_window() {
-    local title=$1 i id=""
-    for ((i = 0; i < SESSION_WAIT * 10; ++i)); do
-        running "before \"$title\" showed"
-        id=$(session_viewable "$title")
-        [[ -n $id ]] && break
-        sleep 0.1
-    done
-    [[ -n $id ]] || fail "no window \"$title\" within $SESSION_WAIT s"
-    echo "$id"
+    session_window "$1" || fail "no window \"$1\""
 }
 
 x11_check() {
-    local title=$1 step=$2 id info got i
+    local title=$1 step=$2 id got i
     # The window manager acts asynchronously: give it time to do what it
     # would, then check that nothing changed.
     sleep 0.5
@@ -282,8 +267,7 @@ x11_check() {
         running "after $step"
         id=$(session_viewable "$title")
         if [[ -n $id ]]; then
-            info=$(xwininfo -id "$id")
-            got=$(awk '/^ *Width:/ {w = $2} /^ *Height:/ {h = $2} END {print w "x" h}' <<<"$info")
+            got=$(session_client_size "$id")
             [[ $got == "${width}x$height" ]] && break
         fi
         sleep 0.1
@@ -323,11 +307,29 @@ maximise_on_openbox() {
     x11_check "$title" "$name-full-screen-state"
 }
 
+# The title a user sees, and the client area and picture at twice the scale.
+title_and_scale_2() {
+    local id
+    id=$(session_viewable "$session_main_title")
+    xprop -id "$id" _NET_WM_NAME | grep -qF "= \"$session_main_title\"" ||
+        fail "the window's title is not \"$session_main_title\": $(xprop -id "$id" _NET_WM_NAME)"
+    kill "$session_program"
+    wait "$session_program" 2>/dev/null
+    session_wait_for "$SESSION_WAIT" session_gone "$session_main_title" ||
+        fail "the main window stayed after the program ended"
+    QT_SCALE_FACTOR=2 session_start "$shots/program-x2.log" "$program"
+    id=$(wait_x11_window "$session_main_title")
+    sleep 1 # the first paint
+    [[ $(session_client_size "$id") == "$((2 * width))x$((2 * height))" ]] ||
+        fail "the client area at scale 2 is $(session_client_size "$id")"
+    import -window "$id" "$shots/form1-x2.png"
+    [[ -s $shots/form1-x2.png ]] || fail "no screenshot at scale 2"
+    echo "scale 2: client $((2 * width))x$((2 * height))"
+}
+
 run_openbox() {
     session_x11 openbox
-    "$program" >"$shots/program.log" 2>&1 &
-    program_pid=$!
-    session_pids+=("$program_pid")
+    session_start "$shots/program.log" "$program"
     maximise_on_openbox "$session_main_title" form1
     client_origin "$(session_viewable "$session_main_title")"
     xdotool mousemove $((X + 192)) $((Y + 228)) click 1
@@ -336,6 +338,7 @@ run_openbox() {
     xdotool mousemove $((X + 496)) $((Y + 140)) click 1
     wait_x11_window "$session_main_title" >/dev/null
     x11_check "$session_main_title" form1-again
+    title_and_scale_2
 }
 
 # In a sanitizer build the program's exit is checked for leaks. Qt's Wayland
@@ -346,9 +349,7 @@ if [[ -n ${ASAN_OPTIONS:-} ]]; then
     export ASAN_OPTIONS=$ASAN_OPTIONS:fast_unwind_on_malloc=0
 fi
 
-for tool in xdotool import xwininfo xprop "$python"; do
-    command -v "$tool" >/dev/null || fail "$tool is missing (scripts/setup installs it)"
-done
+session_need xdotool import xwininfo xprop "$python"
 case $desktop in
 wayland) run_weston ;;
 gnome) run_gnome ;;

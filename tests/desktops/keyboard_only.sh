@@ -8,6 +8,7 @@
 # display; every wait is bounded; the program, the window manager and the
 # display end with the script, also when it fails.
 set -euo pipefail
+. "$(dirname "$(readlink -f "$0")")/session.sh"
 
 readonly wait_seconds=15
 
@@ -29,7 +30,10 @@ wait_for() {
     session_await "$wait_seconds" "$@" || fail "$what: not within $wait_seconds s"
 }
 
-gone() { [[ -z $(session_viewable "$1") ]] && echo gone; }
+# Waits until no window has that title.
+wait_gone() {
+    session_wait_for "$wait_seconds" session_gone "$2" || fail "$1: not within $wait_seconds s"
+}
 
 # The window that has the X keyboard focus, as a decimal id ("" for none).
 focus_window() { xdotool getwindowfocus -f 2>/dev/null || true; }
@@ -64,9 +68,7 @@ run() {
     else
         session_x11
     fi
-    QT_QPA_PLATFORM=xcb "$program" >"$out/program-$mode.log" 2>&1 &
-    pid=$!
-    session_pids+=("$pid")
+    session_start "$out/program-$mode.log" "$program"
 
     main=$(wait_for "the main window shown" session_viewable "$session_main_title")
     wait_for "the keyboard on the main window at start" focus_in "$main" >/dev/null
@@ -74,12 +76,12 @@ run() {
     # Text1 -> Text3 -> Berechnen -> Text8 -> slider -> Exit -> About.
     key Tab Tab Tab Tab Tab Tab space
     about=$(wait_for "About opened with Tab and Space" session_viewable "$session_about_title")
-    wait_for "the main window hidden" gone "$session_main_title" >/dev/null
+    wait_gone "the main window hidden" "$session_main_title"
     wait_for "the keyboard on the About window" focus_in "$about" >/dev/null
 
     key space
     wait_for "the main window back after Space on OK" session_viewable "$session_main_title" >/dev/null
-    wait_for "About hidden" gone "$session_about_title" >/dev/null
+    wait_gone "About hidden" "$session_about_title"
     wait_for "the keyboard back on the main window after OK" focus_in "$main" >/dev/null
     # The focus is back on "About": Space opens it again.
     key space
@@ -91,14 +93,9 @@ run() {
     wait_for "the main window back after Enter on OK" session_viewable "$session_main_title" >/dev/null
     wait_for "the keyboard back on the main window after Enter" focus_in "$main" >/dev/null
     key shift+Tab KP_Enter
-    for ((i = 0; i < wait_seconds * 10; ++i)); do
-        kill -0 "$pid" 2>/dev/null || break
-        sleep 0.1
-    done
-    kill -0 "$pid" 2>/dev/null && fail "the keypad's Enter on \"Exit\" did not end the program"
     local status=0
-    wait "$pid" || status=$?
-    pid=""
+    session_exit_status "$session_program" || status=$?
+    ((status != 124)) || fail "the keypad's Enter on \"Exit\" did not end the program"
     ((status == 0)) || fail "the program ended with status $status (see $out/program-$mode.log)"
     echo "keyboard_only ($mode): About and back twice, the focus returned each time, Exit by keypad Enter"
 }
@@ -106,10 +103,9 @@ run() {
 if [[ ${1:-} == --bounded ]]; then
     shift
     mode=$2 out=$3
-    pid=""
     unset DISPLAY
     SESSION_LOGS=$out/session-$mode-
-    . "$(dirname "$(readlink -f "$0")")/session.sh"
+    SESSION_WAIT=$wait_seconds
     run "$1"
     exit 0
 fi
@@ -118,11 +114,8 @@ fi
 program=$1 mode=$2 out=$3
 [[ -x $program ]] || fail "no program at $program"
 [[ $mode == bare || $mode == openbox ]] || fail "mode is bare or openbox, not $mode"
-tools=(Xvfb xwininfo xprop xdotool import timeout dbus-daemon)
-[[ $mode == openbox ]] && tools+=(openbox)
-for tool in "${tools[@]}"; do
-    command -v "$tool" >/dev/null || fail "$tool is missing (scripts/setup installs it)"
-done
+session_need Xvfb xwininfo xprop xdotool import timeout dbus-daemon
+[[ $mode == bare ]] || session_need openbox
 mkdir -p "$out"
 rm -f "$out"/*-"$mode".png "$out"/*-"$mode".log "$out"/session-"$mode"-*.log
 exec timeout --kill-after=5 100 "$0" --bounded "$program" "$mode" "$out"

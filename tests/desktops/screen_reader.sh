@@ -6,10 +6,11 @@
 # input and listens for what a reader would announce. Every wait is bounded
 # and every process started here ends with the run.
 set -euo pipefail
+here=$(dirname "$(readlink -f "$0")")
+. "$here/session.sh"
 
 readonly python=/usr/bin/python3 # Debian's, with pyatspi
 readonly bus_launcher=/usr/libexec/at-spi-bus-launcher
-readonly wait_seconds=20
 
 fail() {
     echo "screen_reader: $*" >&2
@@ -25,28 +26,19 @@ bus_is_up() {
 
 # On a display and a session bus of its own.
 on_display() {
-    local program=$1 logs=$2 here
-    here=$(dirname "$(readlink -f "$0")")
-    . "$here/session.sh"
+    local program=$1 logs=$2
     SESSION_LOGS=$logs/session-
     session_x11
 
     "$bus_launcher" --launch-immediately >"$logs/bus.log" 2>&1 &
     session_pids+=($!)
-    for ((i = 0; i < wait_seconds * 10; ++i)); do
-        bus_is_up && break
-        sleep 0.1
-    done
-    bus_is_up || fail "no AT-SPI bus within $wait_seconds s (see $logs/bus.log)"
+    session_wait_for "$SESSION_WAIT" bus_is_up ||
+        fail "no AT-SPI bus within $SESSION_WAIT s (see $logs/bus.log)"
 
     # A German setting: numbers with a decimal comma.
-    LANG=de_DE.UTF-8 LC_ALL='' LC_NUMERIC='' QT_QPA_PLATFORM=xcb \
-        QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_ACCESSIBILITY=1 \
-        "$program" >"$logs/program.log" 2>&1 &
-    program_pid=$!
-    session_pids+=("$program_pid")
-
-    timeout --kill-after=5 120 "$python" "$here/screen_reader_client.py" "$program_pid"
+    LANG=de_DE.UTF-8 LC_ALL='' LC_NUMERIC='' QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 \
+        QT_ACCESSIBILITY=1 session_start "$logs/program.log" "$program"
+    timeout --kill-after=5 120 "$python" "$here/screen_reader_client.py" "$session_program"
 }
 
 if [[ ${1:-} == --on-display ]]; then
@@ -58,9 +50,7 @@ fi
 (($# == 2)) || fail "usage: screen_reader.sh PROGRAM LOG_DIR"
 program=$1 logs=$2
 [[ -x $program ]] || fail "no program at $program"
-for tool in Xvfb dbus-daemon dbus-send xdotool timeout "$bus_launcher"; do
-    command -v "$tool" >/dev/null || fail "$tool is missing (scripts/setup installs it)"
-done
+session_need Xvfb dbus-daemon dbus-send xdotool timeout "$bus_launcher"
 "$python" -c 'import pyatspi' 2>/dev/null || fail "pyatspi is missing (scripts/setup installs it)"
 mkdir -p "$logs"
 rm -f "$logs"/*.log

@@ -41,26 +41,14 @@ PUSH_BUTTON = pyatspi.ROLE_PUSH_BUTTON
 SCROLL_BAR = pyatspi.ROLE_SCROLL_BAR
 TEXT = pyatspi.ROLE_TEXT
 
-# Every control of the main window a reader can reach: role, name, and the
-# value it holds after start-up (a text's text, a list's shown text, the
-# slider's value; None for buttons).
+# Every control of the main window a reader can reach, by role and name. What
+# each holds is read in-process by tests/windows/accessibility_test.cpp; here
+# the bridge to AT-SPI has to show the same controls.
 CONTROLS = [
-    (COMBO_BOX, "DVD Typ", "4,7 GB   DVD"),
-    (TEXT, "Zeit", "120"),
-    (COMBO_BOX, "Audio1", "128 kbps"),
-    (TEXT, "Audio1 X", "1"),
-    (COMBO_BOX, "Audio2", "None"),
-    (TEXT, "Audio2 X", "1"),
-    (TEXT, "Extras", "0"),
-    (TEXT, "Subbs", "0"),
-    (TEXT, "Mux", "80"),
-    (SCROLL_BAR, "Zeit-Regler", 120),
-    (TEXT, "Min", "2694"),
-    (TEXT, "Avg", "4888"),
-    (TEXT, "Max", "7344"),
-    (PUSH_BUTTON, "Berechnen", None),
-    (PUSH_BUTTON, "About", None),
-    (PUSH_BUTTON, "Exit", None),
+    (COMBO_BOX, "DVD Typ"), (TEXT, "Zeit"), (COMBO_BOX, "Audio1"), (TEXT, "Audio1 X"),
+    (COMBO_BOX, "Audio2"), (TEXT, "Audio2 X"), (TEXT, "Extras"), (TEXT, "Subbs"), (TEXT, "Mux"),
+    (SCROLL_BAR, "Zeit-Regler"), (TEXT, "Min"), (TEXT, "Avg"), (TEXT, "Max"),
+    (PUSH_BUTTON, "Berechnen"), (PUSH_BUTTON, "About"), (PUSH_BUTTON, "Exit"),
 ]
 
 # The layout's fixed captions, each a label of its own.
@@ -183,19 +171,6 @@ def text_of(node):
     return node.queryText().getText(0, -1)
 
 
-def value_of(node):
-    role = role_of(node)
-    if role == TEXT:
-        return text_of(node)
-    if role == COMBO_BOX:
-        inner = [c for c in children(node) if role_of(c) == TEXT]
-        check(len(inner) == 1, f"list {node.name!r} has no single text area")
-        return text_of(inner[0])
-    if role == SCROLL_BAR:
-        return int(node.queryValue().currentValue)
-    return None
-
-
 def control(window, role, name):
     found = [c for c in children(window) if role_of(c) == role and c.name == name]
     check(len(found) == 1, f"{len(found)} controls of role {role} named {name!r}")
@@ -215,16 +190,15 @@ def check_tree(window):
           f"the window holds objects of other roles (lines, shapes?): {sorted(map(str, roles))}")
     controls = sorted((role_of(n), n.name) for n in nodes
                       if role_of(n) not in (LABEL, NOTIFICATION))
-    check(controls == sorted((r, n) for r, n, _ in CONTROLS),
+    check(controls == sorted(CONTROLS),
           f"the window's controls are {readable(controls)}")
     captions = sorted(n.name for n in nodes
                       if role_of(n) == LABEL and n.name in set(CAPTIONS))
     check(captions == CAPTIONS, f"the captions are {captions}")
     check(result_labels(window) == RESULTS_AT_START,
           f"the result captions read {result_labels(window)}")
-    for role, name, value in CONTROLS:
+    for role, name in CONTROLS:
         node = control(window, role, name)
-        check(value_of(node) == value, f"{name!r} holds {value_of(node)!r}, expected {value!r}")
         check(node.description, f"{name!r} has no description")
         for inner in children(node) if role == COMBO_BOX else []:
             if role_of(inner) == TEXT:

@@ -64,6 +64,11 @@ session_viewable() {
     fi
 }
 
+# session_gone TITLE: succeeds when no viewable window has that title.
+session_gone() {
+    [[ -z $(session_viewable "$1") ]]
+}
+
 # session_wait_for SECONDS COMMAND...: runs COMMAND every tenth of a second
 # until it succeeds; fails after SECONDS.
 session_wait_for() {
@@ -101,11 +106,63 @@ session_alive() {
     kill -0 "$1" 2>/dev/null
 }
 
-session_start_xvfb() {
-    local fd_file
-    for tool in Xvfb xdpyinfo; do
+# session_need TOOL...: fails unless every tool is installed.
+session_need() {
+    local tool
+    for tool in "$@"; do
         command -v "$tool" >/dev/null || session_fail "$tool is missing (scripts/setup installs it)"
     done
+}
+
+# session_start LOG COMMAND...: starts the program under test, its output in
+# LOG; sets session_program to its process id.
+session_start() {
+    local log=$1
+    shift
+    "$@" >"$log" 2>&1 &
+    session_program=$!
+    session_pids+=("$session_program")
+}
+
+# session_window TITLE: waits for the program's viewable window of that
+# title and prints its id; fails when the program ends first or after
+# SESSION_WAIT seconds.
+session_window() {
+    local i id
+    for ((i = 0; i < SESSION_WAIT * 10; ++i)); do
+        session_alive "$session_program" || session_fail "the program ended before \"$1\" showed"
+        id=$(session_viewable "$1")
+        if [[ -n $id ]]; then
+            echo "$id"
+            return 0
+        fi
+        sleep 0.1
+    done
+    session_fail "no window \"$1\" within $SESSION_WAIT s"
+}
+
+# session_exit_status PID: waits up to SESSION_WAIT seconds for the process
+# to end and returns its exit status; 124 if it still runs.
+session_exit_status() {
+    local i
+    for ((i = 0; i < SESSION_WAIT * 10; ++i)); do
+        if ! session_alive "$1"; then
+            wait "$1"
+            return
+        fi
+        sleep 0.1
+    done
+    return 124
+}
+
+# The size of an X11 window's client area, "WIDTHxHEIGHT".
+session_client_size() {
+    xwininfo -id "$1" | awk '/^ *Width:/ {w = $2} /^ *Height:/ {h = $2} END {print w "x" h}'
+}
+
+session_start_xvfb() {
+    local fd_file
+    session_need Xvfb xdpyinfo
     session_dir=$(mktemp -d "${TMPDIR:-/tmp}/kelvaro-session.XXXXXX")
     trap session_end EXIT
     trap "exit 143" TERM INT HUP
@@ -122,7 +179,7 @@ session_start_xvfb() {
 }
 
 session_start_bus() {
-    command -v dbus-daemon >/dev/null || session_fail "dbus-daemon is missing (scripts/setup installs it)"
+    session_need dbus-daemon
     dbus-daemon --session --nofork --address="unix:path=$session_dir/bus" \
         --print-address=3 3>"$session_dir/bus.address" >"$session_dir/dbus.log" 2>&1 &
     session_pids+=($!)
@@ -138,7 +195,7 @@ session_wm_running() {
 session_x11() {
     session_start_xvfb
     if [[ ${1:-} == openbox ]]; then
-        command -v openbox >/dev/null || session_fail "openbox is missing (scripts/setup installs it)"
+        session_need openbox
         [[ -r /etc/xdg/openbox/rc.xml ]] || session_fail "openbox has no configuration (scripts/setup installs it)"
         # The configuration Debian installs, whatever the home directory holds.
         openbox --sm-disable --config-file /etc/xdg/openbox/rc.xml >"$session_dir/openbox.log" 2>&1 &
@@ -150,7 +207,7 @@ session_x11() {
 }
 
 session_wayland() {
-    command -v weston >/dev/null || session_fail "weston is missing (scripts/setup installs it)"
+    session_need weston
     session_start_xvfb
     export XDG_RUNTIME_DIR=$session_dir/runtime
     mkdir -m 0700 "$XDG_RUNTIME_DIR"

@@ -1,18 +1,30 @@
 #!/usr/bin/env bash
-# run_golden.sh REPLAY BACKEND LOCALE SCRIPT EXPECTED [PLATFORM]
-# Runs one golden script and compares its output with the expected text. The
-# gui backend runs on Qt's PLATFORM (offscreen unless given; the caller
-# provides the display for another).
+# run_golden.sh REPLAY BACKEND LOCALE SCRIPT [PLATFORM]
+# Runs one golden script under LOCALE (de_DE.UTF-8 or C) and compares its
+# output with NAME.de.expected or NAME.c.expected. Where a script has no
+# NAME.c.expected, the point locale must print the German text with a decimal
+# point wherever a field's whole value is a number with a decimal comma (the
+# disc names keep theirs). The gui backend runs on Qt's PLATFORM (offscreen
+# unless given; the caller provides the display for another).
 set -u
-replay=$1 backend=$2 locale=$3 script=$4 expected=$5 platform=${6:-offscreen}
+replay=$1 backend=$2 locale=$3 script=$4 platform=${5:-offscreen}
+name=${script%.script}
 args=()
 [[ $backend == gui ]] && args+=(--gui)
-actual=$(mktemp)
-trap 'rm -f "$actual"' EXIT
-LC_ALL=$locale QT_QPA_PLATFORM=$platform timeout -k 5 120 "$replay" "${args[@]}" "$script" >"$actual"
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+expected=$name.de.expected
+if [[ $locale == C ]]; then
+    expected=$name.c.expected
+    if [[ ! -f $expected ]]; then
+        expected=$work/expected
+        sed -E 's/^([^=]+=-?[0-9]*),([0-9]*(E[+-]?[0-9]+)?)$/\1.\2/' "$name.de.expected" >"$expected"
+    fi
+fi
+LC_ALL=$locale QT_QPA_PLATFORM=$platform timeout -k 5 120 "$replay" "${args[@]}" "$script" >"$work/actual"
 status=$?
-if ! diff -u "$expected" "$actual"; then
-    echo "output differs from $expected" >&2
+if ! diff -u "$expected" "$work/actual"; then
+    echo "$(basename "$script") ($locale) differs from $expected" >&2
     exit 1
 fi
 if ((status != 0)); then

@@ -1,9 +1,8 @@
-// The About window: shown instead of the main window, "OK" (or the space bar)
-// brings the main window back unchanged; the program's end hides both.
+// The About window: shown instead of the main window, "OK" brings the main
+// window back unchanged; the program's end hides both. The keyboard's way
+// there and back is in keyboard_test.cpp.
 #include "gui_fixture.h"
 #include "program_version.h"
-
-#include <QTest>
 
 #include <map>
 #include <string>
@@ -85,16 +84,6 @@ TEST_F(AboutTest, AboutReplacesTheMainWindowAndOkBringsItBackUnchanged) {
     click(control<QPushButton>("Command2"));
     EXPECT_TRUE(program_.lifeCycle.ended());
     EXPECT_FALSE(form1()->isVisible());
-    EXPECT_FALSE(about()->isVisible());
-}
-
-TEST_F(AboutTest, SpaceBarPressesOk) {
-    openAbout();
-    about()->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(about()));
-    EXPECT_EQ(about()->focusWidget(), okButton());
-    pressKey(about()->focusWidget(), Qt::Key_Space);
-    EXPECT_TRUE(form1()->isVisible());
     EXPECT_FALSE(about()->isVisible());
 }
 

@@ -1,31 +1,20 @@
 #!/usr/bin/env bash
-# command_line.sh PROGRAM HELP_EXPECTED MAN_PAGE
+# command_line.sh PROGRAM MAN_PAGE
 # The program's own options as a user meets them in a terminal: --version and
 # --help answer without any display and end at once, also when a display is
-# there; an unknown --option ends with status 2 and one line on standard
-# error; Qt's -platform, with one dash or two, still starts the program.
-# Every run is bounded by timeout; a started program is killed on every exit.
+# there; the help names what the manual page names; an unknown --option ends
+# with status 2 and one line on standard error; Qt's -platform, with one dash
+# or two, still starts the program. Every run is bounded by timeout; a
+# started program is killed on every exit.
 set -euo pipefail
+. "$(dirname "$(readlink -f "$0")")/../desktops/session.sh"
 
-(($# == 3)) || {
-    echo "usage: command_line.sh PROGRAM HELP_EXPECTED MAN_PAGE" >&2
+(($# == 2)) || {
+    echo "usage: command_line.sh PROGRAM MAN_PAGE" >&2
     exit 2
 }
-program=$1 help_expected=$2 man_page=$3
+program=$1 man_page=$2
 readonly version="Kelvaro ${KELVARO_RELEASE:?the version comes from CTest} (${KELVARO_VERSION:?})"
-
-work=$(mktemp -d)
-pid="" xvfb=""
-cleanup() {
-    if [[ -n $pid ]]; then
-        kill -9 "$pid" 2>/dev/null || true
-    fi
-    if [[ -n $xvfb ]]; then
-        kill "$xvfb" 2>/dev/null || true
-    fi
-    rm -rf "$work"
-}
-trap cleanup EXIT
 
 failures=0
 fail() {
@@ -34,94 +23,80 @@ fail() {
 }
 
 # Runs the program with no display of any kind; status, stdout and stderr
-# land in $status, $work/out and $work/err.
+# land in $status, $session_dir/out and $session_dir/err.
 run_without_display() {
     status=0
     env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM -u XDG_SESSION_TYPE \
-        timeout --kill-after=2 10 "$program" "$@" >"$work/out" 2>"$work/err" || status=$?
+        timeout --kill-after=2 10 "$program" "$@" >"$out" 2>"$err" || status=$?
 }
 
 # Checks the last run: its status, its stdout against a file, an empty stderr.
 expect_answer() {
     local what=$1 want_status=$2 want_out=$3
     ((status == want_status)) || fail "$what: exit status $status, expected $want_status"
-    cmp -s "$want_out" "$work/out" ||
-        fail "$what: standard output differs (< expected, > got):$(echo; diff "$want_out" "$work/out")"
-    [[ ! -s $work/err ]] || fail "$what: standard error is not empty: $(cat "$work/err")"
+    cmp -s "$want_out" "$out" ||
+        fail "$what: standard output differs (< expected, > got):$(echo; diff "$want_out" "$out")"
+    [[ ! -s $err ]] || fail "$what: standard error is not empty: $(cat "$err")"
 }
 
+# The display comes later; its scratch directory holds the outputs.
+session_x11
+unset QT_QPA_PLATFORM
+display=$DISPLAY
+unset DISPLAY
+out=$session_dir/out err=$session_dir/err help=$session_dir/help
+
 # --- --version and --help without any display ------------------------------
-printf '%s\n' "$version" >"$work/version.expected"
+printf '%s\n' "$version" >"$session_dir/version"
 run_without_display --version
-expect_answer "--version" 0 "$work/version.expected"
+expect_answer "--version" 0 "$session_dir/version"
 run_without_display --help
-expect_answer "--help" 0 "$help_expected"
+cp "$out" "$help"
+((status == 0)) && [[ ! -s $err ]] || fail "--help: exit status $status, $(cat "$err")"
 # An answer that cannot be written (a full disc) is a failure, and says so.
 for option in --help --version; do
     status=0
-    timeout --kill-after=2 10 "$program" "$option" >/dev/full 2>"$work/err" || status=$?
+    timeout --kill-after=2 10 "$program" "$option" >/dev/full 2>"$err" || status=$?
     ((status == 1)) || fail "$option >/dev/full: exit status $status, expected 1"
-    [[ $(cat "$work/err") == 'kelvaro: Die Ausgabe ließ sich nicht schreiben.' ]] ||
-        fail "$option >/dev/full: standard error is '$(cat "$work/err")'"
+    [[ $(cat "$err") == 'kelvaro: Die Ausgabe ließ sich nicht schreiben.' ]] ||
+        fail "$option >/dev/full: standard error is '$(cat "$err")'"
 done
 # Qt's options before them change nothing.
 run_without_display -platform xcb --style Fusion --version
-expect_answer "--version after Qt's options" 0 "$work/version.expected"
+expect_answer "--version after Qt's options" 0 "$session_dir/version"
 
-# The help names every variable of the manual page's ENVIRONMENT section:
-# the tags, the lines after each .TP.
-variables=$(sed -n '/^\.SH ENVIRONMENT/,/^\.SH /{/^\.TP/{n;p}}' "$man_page" |
-    sed 's/^\.BR* //; s/"//g; s/,//g' | tr ' ' '\n' | grep -E '^[A-Z_]+$' || true)
-[[ -n $variables ]] || fail "no variables found in the ENVIRONMENT section of $man_page"
-for variable in $variables; do
-    grep -qw -- "$variable" "$help_expected" || fail "--help does not name $variable"
+# The help names what the manual page names: each option and variable it
+# describes (the tags after each .TP) and the Qt options it gives as examples;
+# and it fits a terminal of 80 columns.
+names=$(sed -n '/^\.SH OPTIONS/,/^\.SH EXIT/{/^\.TP/{n;p};/^\.BI \\-[a-z]* /p}' "$man_page" |
+    sed 's/^\.B[RI]* //; s/\\-/-/g; s/"[^"]*"//g; s/,//g' | tr ' ' '\n' |
+    grep -E '^(-{1,2}[a-z]+|[A-Z_]+)$' || true)
+[[ $(wc -w <<<"$names") -ge 11 ]] || fail "only these names found in $man_page: $names"
+for name in $names; do
+    grep -qw -- "$name" "$help" || fail "--help does not name $name"
 done
+[[ -z $(awk 'length > 80' "$help") ]] || fail "--help has lines over 80 columns"
+grep -q '^Aufruf: kelvaro ' "$help" || fail "--help does not begin with its usage"
 
 # --- an unknown option ------------------------------------------------------
 run_without_display --frobnicate
 ((status == 2)) || fail "--frobnicate: exit status $status, expected 2"
-[[ ! -s $work/out ]] || fail "--frobnicate: standard output is not empty: $(cat "$work/out")"
+[[ ! -s $out ]] || fail "--frobnicate: standard output is not empty: $(cat "$out")"
 expected_error='kelvaro: unbekannte Option „--frobnicate“; „kelvaro --help“ zeigt, welche es gibt.'
-[[ $(cat "$work/err") == "$expected_error" ]] ||
-    fail "--frobnicate: standard error is '$(cat "$work/err")'"
+[[ $(cat "$err") == "$expected_error" ]] || fail "--frobnicate: standard error is '$(cat "$err")'"
 
-# --- with a display they end at once as well --------------------------------
-# Xvfb picks a free display itself and writes its number: no race with the
-# other tests' displays.
-command -v Xvfb >/dev/null || fail "Xvfb is missing (scripts/setup installs it)"
-Xvfb -displayfd 3 -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1 &
-xvfb=$!
-for ((i = 0; i < 100; ++i)); do
-    [[ -s $work/display ]] && break
-    sleep 0.1
-done
-if [[ -s $work/display ]]; then
-    status=0
-    DISPLAY=:$(head -n1 "$work/display") timeout --kill-after=2 20 \
-        env -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM \
-        "$program" --help >"$work/out" 2>"$work/err" || status=$?
-    expect_answer "--help on a display" 0 "$help_expected"
-else
-    fail "Xvfb gave no display within 10 s: $(cat "$work/xvfb.log")"
-fi
-kill "$xvfb" 2>/dev/null || true
-wait "$xvfb" 2>/dev/null || true
-xvfb=""
+# --- with a display the help ends at once as well ---------------------------
+status=0
+DISPLAY=$display timeout --kill-after=2 20 env -u WAYLAND_DISPLAY \
+    "$program" --help >"$out" 2>"$err" || status=$?
+expect_answer "--help on a display" 0 "$help"
 
 # --- Qt's -platform still starts the program --------------------------------
 for spelling in -platform --platform; do
-    env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM \
-        "$program" "$spelling" offscreen >"$work/start.log" 2>&1 &
-    pid=$!
+    session_start "$session_dir/start.log" env -u WAYLAND_DISPLAY "$program" "$spelling" offscreen
     sleep 2
-    if kill -0 "$pid" 2>/dev/null; then
-        kill "$pid"
-        wait "$pid" 2>/dev/null || true
-    else
-        wait "$pid" 2>/dev/null || true
-        fail "$spelling offscreen: the program ended at once: $(cat "$work/start.log")"
-    fi
-    pid=""
+    session_alive "$session_program" ||
+        fail "$spelling offscreen: the program ended at once: $(cat "$session_dir/start.log")"
 done
 
 if ((failures > 0)); then

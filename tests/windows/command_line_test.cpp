@@ -103,91 +103,37 @@ TEST(CommandLineFromMain, SkipsTheProgramName) {
     EXPECT_EQ(CommandLine(0, argv).request(), Request::start);
 }
 
-// The check for a display, with the environment set as each row says (unset
-// where a row gives nothing) and restored afterwards.
-struct DisplayRow {
-    const char* name;
-    DisplayChoice commandLine;
-    std::optional<std::string> qtPlatform;
-    std::optional<std::string> display;
-    bool available;
-};
-
-void PrintTo(const DisplayRow& row, std::ostream* out) {
-    *out << row.name;
-}
-
-class SavedVariable {
-public:
-    SavedVariable(const char* name, const std::optional<std::string>& value) : name_(name) {
-        if (const char* old = std::getenv(name)) {
-            old_ = old;
-        }
-        set(value);
-    }
-    ~SavedVariable() { set(old_); }
-    SavedVariable(const SavedVariable&) = delete;
-    SavedVariable& operator=(const SavedVariable&) = delete;
-
-private:
-    void set(const std::optional<std::string>& value) {
-        if (value) {
-            setenv(name_, value->c_str(), 1);
-        } else {
-            unsetenv(name_);
-        }
-    }
-    const char* name_;
-    std::optional<std::string> old_;
-};
-
-class DisplayFromCommandLine : public ::testing::TestWithParam<DisplayRow> {};
-
-TEST_P(DisplayFromCommandLine, TakesThePlaceOfTheEnvironment) {
-    const DisplayRow& row = GetParam();
-    const SavedVariable platform("QT_QPA_PLATFORM", row.qtPlatform);
-    const SavedVariable display("DISPLAY", row.display);
-    const SavedVariable wayland("WAYLAND_DISPLAY", std::nullopt);
-    EXPECT_EQ(displayAvailable(row.commandLine), row.available);
-}
-
-// No X server listens on display 4711 here: its socket is never there.
-const DisplayRow kDisplayRows[] = {
-    {"nothing", {}, std::nullopt, std::nullopt, false},
-    {"offscreen_argument", {"offscreen", ""}, std::nullopt, std::nullopt, true},
-    {"offscreen_from_environment", {}, "offscreen", std::nullopt, true},
-    {"argument_xcb_over_environment_offscreen", {"xcb", ""}, "offscreen", std::nullopt, false},
-    {"argument_offscreen_over_missing_server", {"offscreen", ""}, "xcb", ":4711", true},
-    {"remote_display_argument", {"", "elsewhere:0"}, std::nullopt, std::nullopt, true},
-    {"missing_local_display_argument", {"", ":4711"}, std::nullopt, "elsewhere:0", false},
-    {"environment_display_without_argument", {}, std::nullopt, "elsewhere:0", true},
-};
-
-INSTANTIATE_TEST_SUITE_P(Rows, DisplayFromCommandLine, ::testing::ValuesIn(kDisplayRows),
-                         [](const auto& info) { return std::string(info.param.name); });
-
 // Whether the program finds a display to open its window on, from the
-// variables that name one; X servers ":99999" are never running here.
+// command line's choice and the variables that name one (unset where a row
+// gives nullptr; restored afterwards). No X server listens on display 99999
+// here: its socket is never there.
 TEST(DisplayCheck, APlatformAWaylandOrARunningXServerIsADisplay) {
     const struct {
         const char* name;
-        const char* platform; // nullptr: unset
+        DisplayChoice commandLine;
+        const char* platform;
         const char* wayland;
         const char* display;
         bool available;
     } rows[] = {
-        {"offscreen_without_displays", "offscreen", nullptr, nullptr, true},
-        {"offscreen_with_options", "offscreen:fontengine=freetype", nullptr, nullptr, true},
-        {"wayland_alone", nullptr, "wayland-0", nullptr, true},
-        {"wayland_beside_a_missing_x", nullptr, "wayland-0", ":99999", true},
-        {"xcb_named_without_x", "xcb", nullptr, nullptr, false},
-        {"wayland_named_without_wayland", "wayland-egl", nullptr, "", false},
-        {"nothing_set", nullptr, nullptr, nullptr, false},
-        {"empty_display", nullptr, "", "", false},
-        {"local_x_not_running", nullptr, nullptr, ":99999", false},
-        {"local_x_screen_not_running", nullptr, nullptr, ":99999.0", false},
-        {"unix_socket_x_not_running", nullptr, nullptr, "unix:99999", false},
-        {"remote_x_is_trusted", nullptr, nullptr, "far.example:0", true},
+        {"offscreen_without_displays", {}, "offscreen", nullptr, nullptr, true},
+        {"offscreen_with_options", {}, "offscreen:fontengine=freetype", nullptr, nullptr, true},
+        {"wayland_alone", {}, nullptr, "wayland-0", nullptr, true},
+        {"wayland_beside_a_missing_x", {}, nullptr, "wayland-0", ":99999", true},
+        {"xcb_named_without_x", {}, "xcb", nullptr, nullptr, false},
+        {"wayland_named_without_wayland", {}, "wayland-egl", nullptr, "", false},
+        {"nothing_set", {}, nullptr, nullptr, nullptr, false},
+        {"empty_display", {}, nullptr, "", "", false},
+        {"local_x_not_running", {}, nullptr, nullptr, ":99999", false},
+        {"local_x_screen_not_running", {}, nullptr, nullptr, ":99999.0", false},
+        {"unix_socket_x_not_running", {}, nullptr, nullptr, "unix:99999", false},
+        {"remote_x_is_trusted", {}, nullptr, nullptr, "far.example:0", true},
+        // The command line's choice takes the place of the environment's.
+        {"offscreen_argument", {"offscreen", ""}, nullptr, nullptr, nullptr, true},
+        {"argument_xcb_over_offscreen", {"xcb", ""}, "offscreen", nullptr, nullptr, false},
+        {"argument_offscreen_over_missing_x", {"offscreen", ""}, "xcb", nullptr, ":99999", true},
+        {"remote_display_argument", {"", "elsewhere:0"}, nullptr, nullptr, nullptr, true},
+        {"missing_local_display_argument", {"", ":99999"}, nullptr, nullptr, "elsewhere:0", false},
     };
     const char* names[] = {"QT_QPA_PLATFORM", "WAYLAND_DISPLAY", "DISPLAY"};
     std::optional<std::string> saved[3];
@@ -202,7 +148,7 @@ TEST(DisplayCheck, APlatformAWaylandOrARunningXServerIsADisplay) {
         for (int i = 0; i < 3; ++i) {
             values[i] ? setenv(names[i], values[i], 1) : unsetenv(names[i]);
         }
-        EXPECT_EQ(displayAvailable(), row.available);
+        EXPECT_EQ(displayAvailable(row.commandLine), row.available);
     }
     for (int i = 0; i < 3; ++i) {
         saved[i] ? setenv(names[i], saved[i]->c_str(), 1) : unsetenv(names[i]);

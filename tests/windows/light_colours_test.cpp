@@ -1,7 +1,10 @@
 // Under a dark colour scheme the windows keep the light colours their layouts
 // and pictures are made for: the scheme's palette is in place before the
 // windows are built, as a platform theme puts it there.
+#include "about_layout.h"
+#include "form1_layout.h"
 #include "gui_fixture.h"
+#include "light_palette.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -9,19 +12,19 @@
 #include <QPalette>
 #include <QToolTip>
 
-#include <vector>
+#include <utility>
 
 namespace kelvaro {
 namespace {
 
-const QColor kBlack(0, 0, 0);
-const QColor kWhite(255, 255, 255);
-const QColor kButtonFace(240, 240, 240);
-const QColor kRed(255, 0, 0);
-const QColor kPurple(64, 0, 64);
+// The two colours the windows draw beside the palette's: a bar's light grey
+// and a marked field's light red.
 const QColor kBarGrey(224, 224, 224);
 const QColor kMarked(255, 205, 205);
-const QColor kPaleYellow(255, 255, 225);
+
+const QPalette& light() {
+    return LightPalette::palette();
+}
 
 // A dark scheme: light grey text on dark grey, as qt6ct's "darker" gives it.
 QPalette darkScheme() {
@@ -35,93 +38,149 @@ QPalette darkScheme() {
     return dark;
 }
 
+// The control's rectangle in the client area of its window.
+QRect placeOf(const QWidget* widget) {
+    return QRect(widget->mapTo(widget->window(), QPoint(0, 0)), widget->size());
+}
+
 class LightColoursTest : public GuiFixture {
 protected:
     static void SetUpTestSuite() {
         QApplication::setPalette(darkScheme());
         QToolTip::setPalette(darkScheme());
     }
-
-    void openAbout() { click(control<QPushButton>("Command3")); }
 };
 
-struct Colour {
-    const char* window;
-    const char* control;
-    QPalette::ColorRole role;
-    QColor expected;
-};
-
-// Black text and lines, white fields, light grey buttons; the layout's own
-// red and purple where it gives them.
-const std::vector<Colour> kColours = {
-    {"Form1", "Label6", QPalette::WindowText, kBlack},
-    {"Form1", "Label25", QPalette::WindowText, kBlack},
-    {"Form1", "Label8", QPalette::WindowText, kPurple},
-    {"Form1", "Text1", QPalette::Text, kBlack},
-    {"Form1", "Text1", QPalette::Base, kWhite},
-    {"Form1", "Text8", QPalette::Text, kRed},
-    {"Form1", "Text8", QPalette::Base, kWhite},
-    {"Form1", "Combo2", QPalette::Text, kBlack},
-    {"Form1", "Combo2", QPalette::Base, kWhite},
-    {"Form1", "Command1", QPalette::ButtonText, kBlack},
-    {"Form1", "Command1", QPalette::Button, kButtonFace},
-    {"Form1", "HScroll1", QPalette::Button, kButtonFace},
-    {"Form1", "Line7", QPalette::WindowText, kBlack},
-    {"Form1", "Shape4_0", QPalette::WindowText, kBlack},
-    {"About", "Label1", QPalette::WindowText, kRed},
-    {"About", "Command1", QPalette::ButtonText, kBlack},
-    {"About", "Command1", QPalette::Button, kButtonFace},
-};
-
-TEST_F(LightColoursTest, ControlsKeepTheLightColoursUnderADarkScheme) {
-    openAbout();
-    for (const Colour& c : kColours) {
-        SCOPED_TRACE(std::string(c.window) + " " + c.control);
-        const QWidget* window = std::string(c.window) == "About" ? about() : form1();
-        const QWidget* widget = control(c.control, window);
-        EXPECT_EQ(widget->palette().color(QPalette::Active, c.role), c.expected);
-        EXPECT_EQ(widget->palette().color(QPalette::Inactive, c.role), c.expected);
+// Every text, line and frame shows in the palette's text colour or in its
+// layout row's own; fields, buttons and windows in the palette's colours.
+TEST_F(LightColoursTest, EveryControlKeepsItsLayoutColoursUnderADarkScheme) {
+    click(control<QPushButton>("Command3"));
+    ASSERT_NE(about(), nullptr);
+    for (const auto& [window, rows] :
+         {std::pair{form1(), form1Controls()}, std::pair{about(), aboutControls()}}) {
+        for (const ControlLayout& row : rows) {
+            SCOPED_TRACE(row.name);
+            const QPalette& palette = control(row.name, window)->palette();
+            const QColor own = row.colour.isSet()
+                                   ? QColor(row.colour.red, row.colour.green, row.colour.blue)
+                                   : QColor();
+            for (const auto group : {QPalette::Active, QPalette::Inactive}) {
+                for (const auto role :
+                     {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) {
+                    EXPECT_EQ(palette.color(group, role),
+                              row.colour.isSet() ? own : light().color(group, role));
+                }
+                for (const auto role : {QPalette::Base, QPalette::Button, QPalette::Window,
+                                        QPalette::Highlight, QPalette::HighlightedText}) {
+                    EXPECT_EQ(palette.color(group, role), light().color(group, role));
+                }
+            }
+        }
     }
-    // The playing time starts selected: its text stays readable on the
-    // highlight, at the 4.5:1 that text needs.
-    const QPalette& time = field("Text1")->palette();
-    EXPECT_GE(contrast(time.color(QPalette::HighlightedText).rgb(),
-                       time.color(QPalette::Highlight).rgb()),
-              4.5);
 }
 
-// What the user sees: a line's pixels, a bar's fill, the picture under a
-// label; and what pops up: a list's drop-down list and the tool tips.
-TEST_F(LightColoursTest, LinesBarsAndPopupsAreDrawnLight) {
-    EXPECT_EQ(QColor(control("Line7")->grab().toImage().pixel(10, 0)), kBlack);
-    const QImage bar = control("Shape1")->grab().toImage();
-    EXPECT_EQ(QColor(bar.pixel(0, 0)), kBlack) << "the bar's border";
-    EXPECT_EQ(QColor(bar.pixel(3, bar.height() / 2)), kBarGrey);
+// The palette itself: its texts readable on their backgrounds at the 4.5:1
+// that text needs, selected text as well (the playing time starts selected),
+// disabled text grey, windows and fields white, buttons and tool tips set off
+// from them.
+TEST(LightPaletteTest, TextsAreReadableAndBackgroundsDistinct) {
+    const QPalette& p = LightPalette::palette();
+    // Each colour a widget draws with is the palette's own, in every group:
+    // none comes from the scheme in place when the palette is first made.
+    for (const auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+        for (int role = QPalette::WindowText; role <= QPalette::PlaceholderText; ++role) {
+            if (role != QPalette::NoRole) {
+                EXPECT_TRUE(p.isBrushSet(group, QPalette::ColorRole(role))) << group << " " << role;
+            }
+        }
+    }
+    for (const auto group : {QPalette::Active, QPalette::Inactive}) {
+        for (const auto& [text, back] : {std::pair{QPalette::WindowText, QPalette::Window},
+                                         {QPalette::Text, QPalette::Base},
+                                         {QPalette::ButtonText, QPalette::Button},
+                                         {QPalette::HighlightedText, QPalette::Highlight},
+                                         {QPalette::ToolTipText, QPalette::ToolTipBase}}) {
+            EXPECT_GE(contrast(p.color(group, text).rgb(), p.color(group, back).rgb()), 4.5)
+                << text << " on " << back;
+        }
+    }
+    EXPECT_GE(
+        contrast(p.color(QPalette::Disabled, QPalette::Text).rgb(), p.color(QPalette::Base).rgb()),
+        4.5);
+    EXPECT_NE(p.color(QPalette::Disabled, QPalette::Text), p.color(QPalette::Text));
+    // White windows and fields, which the layouts' pictures are made for.
+    EXPECT_EQ(p.color(QPalette::Window), QColor(Qt::white));
+    EXPECT_EQ(p.color(QPalette::Base), QColor(Qt::white));
+    EXPECT_NE(p.color(QPalette::Button), p.color(QPalette::Base));
+    EXPECT_NE(p.color(QPalette::ToolTipBase), p.color(QPalette::Base));
+    EXPECT_NE(p.color(QPalette::Highlight), p.color(QPalette::Base));
+}
+
+// What the user sees: a line's pixels; frames and bars outlined on all four
+// sides in the text colour, a bar light grey inside, a frame showing the
+// window through it; and what pops up: a list's drop-down list and the tool tips.
+TEST_F(LightColoursTest, LinesFramesBarsAndPopupsAreDrawnLight) {
+    const QRgb line = light().color(QPalette::WindowText).rgb();
+    EXPECT_EQ(control("Line7")->grab().toImage().pixel(10, 0), line);
+    const QImage window = form1()->grab().toImage();
+    for (const char* name : {"Shape4_0", "Shape4_1", "Shape4_2", "Shape1"}) {
+        SCOPED_TRACE(name);
+        const QRect place = placeOf(control(name));
+        ASSERT_GE(place.width(), 3);
+        for (int x = place.left(); x <= place.right(); ++x) {
+            EXPECT_EQ(window.pixel(x, place.top()), line) << "top at " << x;
+            EXPECT_EQ(window.pixel(x, place.bottom()), line) << "bottom at " << x;
+        }
+        for (int y = place.top(); y <= place.bottom(); ++y) {
+            EXPECT_EQ(window.pixel(place.left(), y), line) << "left at " << y;
+            EXPECT_EQ(window.pixel(place.right(), y), line) << "right at " << y;
+        }
+        // One pixel in from the edges the outline has ended (in the third
+        // frame, whose bars are empty at start-up).
+        const bool bar = std::string(name) == "Shape1";
+        if (!bar && std::string(name) != "Shape4_2") {
+            continue;
+        }
+        const QRect inner = place.adjusted(1, 1, -1, -1);
+        for (const QPoint at :
+             {QPoint(inner.center().x(), inner.top()), QPoint(inner.center().x(), inner.bottom()),
+              QPoint(inner.left(), inner.center().y()), QPoint(inner.right(), inner.center().y()),
+              inner.center()}) {
+            const QRgb inside = window.pixel(at);
+            EXPECT_NE(inside, line) << "inside at " << at.x() << ", " << at.y();
+            if (bar) {
+                EXPECT_EQ(inside, kBarGrey.rgb()) << "at " << at.x() << ", " << at.y();
+            }
+        }
+    }
 
     const QAbstractItemView* view = list("Combo2")->view();
-    EXPECT_EQ(view->palette().color(QPalette::Base), kWhite);
-    EXPECT_EQ(view->palette().color(QPalette::Text), kBlack);
-    EXPECT_EQ(view->window()->palette().color(QPalette::Window), kWhite);
-    EXPECT_EQ(QToolTip::palette().color(QPalette::Inactive, QPalette::ToolTipBase), kPaleYellow);
-    EXPECT_EQ(QToolTip::palette().color(QPalette::Inactive, QPalette::ToolTipText), kBlack);
+    for (const auto role : {QPalette::Base, QPalette::Text}) {
+        EXPECT_EQ(view->palette().color(role), light().color(role));
+    }
+    EXPECT_EQ(view->window()->palette().color(QPalette::Window), light().color(QPalette::Window));
+    for (const auto role : {QPalette::ToolTipBase, QPalette::ToolTipText}) {
+        EXPECT_EQ(QToolTip::palette().color(QPalette::Inactive, role), light().color(role));
+    }
 }
 
-// A marked field keeps dark text on its light red, and goes back to white.
+// A marked field keeps dark text on its light red, its message is drawn like
+// a tool tip, and the field goes back to white.
 TEST_F(LightColoursTest, MarkedFieldStaysReadableAndTurnsWhiteAgain) {
     QLineEdit* extras = field("Text3");
     replaceText(extras, "abc");
     click(control<QPushButton>("Command1"));
     ASSERT_TRUE(program_.form.reports.isMarked("Text3"));
     EXPECT_EQ(extras->palette().color(QPalette::Base), kMarked);
-    EXPECT_EQ(extras->palette().color(QPalette::Text), kBlack);
+    EXPECT_EQ(extras->palette().color(QPalette::Text), light().color(QPalette::Text));
+    EXPECT_GE(contrast(light().color(QPalette::Text).rgb(), kMarked.rgb()), 4.5);
     const QLabel* message = control<QLabel>("ReportMessage");
-    EXPECT_EQ(message->palette().color(QPalette::Window), kPaleYellow);
-    EXPECT_EQ(message->palette().color(QPalette::WindowText), kBlack);
+    EXPECT_EQ(message->palette().color(QPalette::Window), light().color(QPalette::ToolTipBase));
+    EXPECT_EQ(message->palette().color(QPalette::WindowText), light().color(QPalette::ToolTipText));
 
     replaceText(extras, "12");
     ASSERT_FALSE(program_.form.reports.isMarked("Text3"));
-    EXPECT_EQ(extras->palette().color(QPalette::Base), kWhite);
+    EXPECT_EQ(extras->palette().color(QPalette::Base), light().color(QPalette::Base));
 }
 
 } // namespace
