@@ -1,7 +1,7 @@
 #pragma once
 
-#include "handlers/program.h"
 #include "gui.h"
+#include "handlers/program.h"
 
 #include <QColor>
 #include <QComboBox>
