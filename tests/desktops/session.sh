@@ -3,16 +3,17 @@
 #   session_x11 [openbox]   Xvfb alone (no window manager), or Xvfb with openbox
 #   session_wayland         Weston nested on Xvfb through its X11 backend
 #   session_gnome           GNOME's compositor (mutter) nested on Xvfb, Wayland only
-# Both export DISPLAY (the Xvfb display; with Weston it holds Weston's output
-# window, where xdotool clicks and screenshots are taken) and
-# DBUS_SESSION_BUS_ADDRESS (a session bus of its own, as a desktop has: without
-# one, the first program on the display would start a bus for the display,
-# which outlives the test); session_wayland also exports WAYLAND_DISPLAY and
-# XDG_RUNTIME_DIR (so does session_gnome). A test adds the processes it starts to session_pids. Every process started is
-# ended, and the scratch directory removed, when the shell exits (an EXIT
-# trap; a test that sets its own should call session_end from it). Every wait
-# is bounded by SESSION_WAIT seconds. Where SESSION_LOGS is set, the logs of
-# the session (Xvfb, the bus, the window manager, Weston) are copied to files
+# Each exports DISPLAY (the Xvfb display; with Weston or mutter it holds the
+# compositor's output window, where xdotool clicks and screenshots are taken)
+# and DBUS_SESSION_BUS_ADDRESS (a session bus of its own, as a desktop has:
+# without one, the first program on the display would start a bus for the
+# display, which outlives the test); the Wayland sessions also export
+# WAYLAND_DISPLAY and XDG_RUNTIME_DIR. A test adds the processes it starts to
+# session_pids. Every process started is ended, and the scratch directory
+# removed, when the shell exits (an EXIT trap; a test that sets its own should
+# call session_end from it). Every wait is bounded by SESSION_WAIT seconds.
+# Where SESSION_LOGS is set, the logs of the session (Xvfb, the bus, the
+# window manager, the compositor) are copied to files
 # whose names begin with it before the scratch directory goes.
 
 # The program's window titles, by which the tests find its windows. CTest
