@@ -29,13 +29,17 @@ protected:
     static std::string description(QWidget* widget) {
         return accessible(widget)->text(QAccessible::Description).toStdString();
     }
-    // The object names of the window's children in the reader's tree.
+    // The object names of the window's children in the reader's tree; each
+    // child, and each of theirs, knows its own place.
     static std::set<std::string> treeOf(QWidget* window) {
         std::set<std::string> names;
         QAccessibleInterface* iface = accessible(window);
         for (int i = 0; i < iface->childCount(); ++i) {
             QAccessibleInterface* child = iface->child(i);
             EXPECT_EQ(iface->indexOfChild(child), i);
+            for (int j = 0; j < child->childCount(); ++j) { // a list's popup and text area
+                EXPECT_EQ(child->indexOfChild(child->child(j)), j);
+            }
             names.insert(child->object()->objectName().toStdString());
         }
         return names;
