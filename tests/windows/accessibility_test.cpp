@@ -50,6 +50,7 @@ struct Named {
     const char* control;
     QAccessible::Role role;
     const char* name;
+    bool readOnly = false; // the results: a reader hears they cannot be typed in
 };
 
 TEST_F(AccessibilityTest, EveryControlIsNamedByTheWordsBesideOrOnIt) {
@@ -64,9 +65,9 @@ TEST_F(AccessibilityTest, EveryControlIsNamedByTheWordsBesideOrOnIt) {
         {"Text14", QAccessible::EditableText, "Subbs"},
         {"Text17", QAccessible::EditableText, "Mux"},
         {"HScroll1", QAccessible::ScrollBar, "Zeit-Regler"},
-        {"Text12", QAccessible::EditableText, "Min"},
-        {"Text8", QAccessible::EditableText, "Avg"},
-        {"Text13", QAccessible::EditableText, "Max"},
+        {"Text12", QAccessible::EditableText, "Min", true},
+        {"Text8", QAccessible::EditableText, "Avg", true},
+        {"Text13", QAccessible::EditableText, "Max", true},
         {"Command1", QAccessible::Button, "Berechnen"},
         {"Command3", QAccessible::Button, "About"},
         {"Command2", QAccessible::Button, "Exit"},
@@ -77,6 +78,7 @@ TEST_F(AccessibilityTest, EveryControlIsNamedByTheWordsBesideOrOnIt) {
         EXPECT_EQ(accessible(widget)->role(), c.role);
         EXPECT_EQ(name(widget), c.name);
         EXPECT_FALSE(description(widget).empty());
+        EXPECT_EQ(accessible(widget)->state().readOnly, c.readOnly);
     }
     // A list's value is the text it shows, its text area carries its name.
     EXPECT_EQ(accessible(list("Combo2"))->text(QAccessible::Value).toStdString(), "128 kbps");
