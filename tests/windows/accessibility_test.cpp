@@ -5,6 +5,7 @@
 #include "gui_fixture.h"
 #include "invalid_entry_bridge.h"
 
+#include <QAbstractItemView>
 #include <QAccessible>
 #include <QDBusConnection>
 #include <QDBusVirtualObject>
@@ -86,6 +87,12 @@ TEST_F(AccessibilityTest, EveryControlIsNamedByTheWordsBesideOrOnIt) {
     // Its first action, the one a reader takes by default, opens it, as on Qt's own lists.
     EXPECT_EQ(accessible(list("Combo2"))->actionInterface()->actionNames().value(0).toStdString(),
               QAccessibleActionInterface::showMenuAction().toStdString());
+    // ...and opens and closes it when a reader takes it.
+    QAccessibleActionInterface* actions = accessible(list("Combo2"))->actionInterface();
+    actions->doAction(QAccessibleActionInterface::showMenuAction());
+    EXPECT_TRUE(list("Combo2")->view()->isVisible());
+    actions->doAction(QAccessibleActionInterface::pressAction());
+    EXPECT_FALSE(list("Combo2")->view()->isVisible());
     EXPECT_EQ(accessible(form1())->role(), QAccessible::Window);
 }
 
