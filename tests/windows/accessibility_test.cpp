@@ -137,6 +137,7 @@ TEST_F(AccessibilityTest, DrawingsAndWorkingFieldsAreNotInTheTree) {
     EXPECT_EQ(accessible(about())->role(), QAccessible::Window);
     EXPECT_EQ(treeOf(about()), (std::set<std::string>{"Label1", "Command1"}));
     EXPECT_EQ(name(control("Command1", about())), "OK");
+    EXPECT_FALSE(description(control("Command1", about())).empty());
 }
 
 TEST_F(AccessibilityTest, MarkedFieldCarriesItsMessageUntilFixed) {
@@ -150,6 +151,7 @@ TEST_F(AccessibilityTest, MarkedFieldCarriesItsMessageUntilFixed) {
     EXPECT_EQ(description(extras), "Bitte eine Zahl eingeben, z. B. 1,5");
     EXPECT_TRUE(InvalidEntryBridge::instance().isInvalid(*extras));
     EXPECT_EQ(name(message), "Bitte eine Zahl eingeben, z. B. 1,5");
+    EXPECT_NE(description(message), name(message)); // said once, not twice
     EXPECT_FALSE(accessible(message)->state().invisible);
     click(control<QPushButton>("Command1")); // marked by a second run too
 
