@@ -235,13 +235,20 @@ INI
         --config="$session_dir/weston.ini" \
         --width="${SESSION_WESTON_SIZE%x*}" --height="${SESSION_WESTON_SIZE#*x}" \
         >"$session_dir/weston.log" 2>&1 &
-    session_pids+=($!)
-    local weston=$!
+    session_compositor_up Weston $! "$socket" session_weston_window "$session_dir/weston.log"
+}
+
+# session_compositor_up NAME PID SOCKET WINDOW_CHECK LOG: waits for a nested
+# Wayland compositor's socket and output window, and makes it the display of
+# the programs started from here on.
+session_compositor_up() {
+    local name=$1 pid=$2 socket=$3 window=$4 log=$5
+    session_pids+=("$pid")
     session_wait_for "$SESSION_WAIT" test -S "$XDG_RUNTIME_DIR/$socket" ||
-        session_fail "Weston made no socket within $SESSION_WAIT s: $(tail -5 "$session_dir/weston.log")"
-    session_wait_for "$SESSION_WAIT" session_weston_window ||
-        session_fail "Weston's output window did not show within $SESSION_WAIT s"
-    session_alive "$weston" || session_fail "Weston ended: $(tail -5 "$session_dir/weston.log")"
+        session_fail "$name made no socket within $SESSION_WAIT s: $(tail -5 "$log")"
+    session_wait_for "$SESSION_WAIT" "$window" ||
+        session_fail "$name's output window did not show within $SESSION_WAIT s"
+    session_alive "$pid" || session_fail "$name ended: $(tail -5 "$log")"
     export WAYLAND_DISPLAY=$socket
     export QT_QPA_PLATFORM=wayland
 }
@@ -262,15 +269,7 @@ session_gnome() {
     MUTTER_DEBUG_DUMMY_MODE_SPECS=$SESSION_WESTON_SIZE \
         mutter --wayland --nested --no-x11 --wayland-display="$socket" \
         >"$session_dir/mutter.log" 2>&1 &
-    session_pids+=($!)
-    local mutter=$!
-    session_wait_for "$SESSION_WAIT" test -S "$XDG_RUNTIME_DIR/$socket" ||
-        session_fail "mutter made no socket within $SESSION_WAIT s: $(tail -5 "$session_dir/mutter.log")"
-    session_wait_for "$SESSION_WAIT" session_gnome_window ||
-        session_fail "mutter's output window did not show within $SESSION_WAIT s"
-    session_alive "$mutter" || session_fail "mutter ended: $(tail -5 "$session_dir/mutter.log")"
-    export WAYLAND_DISPLAY=$socket
-    export QT_QPA_PLATFORM=wayland
+    session_compositor_up mutter $! "$socket" session_gnome_window "$session_dir/mutter.log"
 }
 
 # The X11 window that shows mutter's output.
