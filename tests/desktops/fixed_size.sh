@@ -137,14 +137,19 @@ desktop_empty() {
 # Started anew, the program ends by its main window's close button, as by
 # "Exit", with status 0.
 close_on_weston() {
-    local status=0
     session_start "$shots/program-again.log" "$program"
     measure form1-second-start
     click_button 0
+    ended_with_status_0 "the close button"
+}
+
+# The program ends, with status 0, after WHAT.
+ended_with_status_0() {
+    local status=0
     session_exit_status "$session_program" || status=$?
-    ((status != 124)) || fail "the close button did not end the program"
-    ((status == 0)) || fail "the program ended with status $status after the close button"
-    echo "close button: the program ended"
+    ((status != 124)) || fail "$1 did not end the program"
+    ((status == 0)) || fail "the program ended with status $status after $1"
+    echo "$1: the program ended with status 0"
 }
 
 # Mean brightness where the main window has its light "Berechnen" button and
@@ -245,11 +250,7 @@ run_gnome() {
     showing_about form1-again && fail "\"OK\" did not bring back the main window"
     # "Exit" at 270, 216 ends the program with status 0.
     click_gnome $((box[0] + left_margin + 294)) $((box[1] + top_margin + 228))
-    local status=0
-    session_exit_status "$session_program" || status=$?
-    ((status != 124)) || fail "\"Exit\" did not end the program"
-    ((status == 0)) || fail "the program ended with status $status after \"Exit\""
-    echo "Exit: the program ended with status 0"
+    ended_with_status_0 '"Exit"'
     tokens_each_used_once "$shots/program.log" 2
 }
 
