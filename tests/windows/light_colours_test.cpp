@@ -164,6 +164,42 @@ TEST_F(LightColoursTest, LinesFramesBarsAndPopupsAreDrawnLight) {
     }
 }
 
+// A tool tip's look: a one-pixel frame in the text colour at the label's
+// edge, then three pixels of room, then the text: it starts there, less its
+// first letter's own bearing, and its tallest letter's top stands there once
+// the line is centred in the room left.
+::testing::AssertionResult framedLikeAToolTip(const QLabel& label) {
+    const QImage image = const_cast<QLabel&>(label).grab().toImage();
+    const QRgb frame = light().color(QPalette::ToolTipText).rgb();
+    const QRgb back = light().color(QPalette::ToolTipBase).rgb();
+    const int w = image.width();
+    const int h = image.height();
+    QRect ink;
+    for (int y = 0; y < h; ++y) {
+        for (int x = 0; x < w; ++x) {
+            const bool edge = x == 0 || y == 0 || x == w - 1 || y == h - 1;
+            if (edge && image.pixel(x, y) != frame) {
+                return ::testing::AssertionFailure() << "no frame at " << x << "," << y;
+            }
+            if (!edge && image.pixel(x, y) != back) {
+                ink |= QRect(x, y, 1, 1);
+            }
+        }
+    }
+    constexpr int kInset = 1 + 3;
+    const QFontMetrics metrics = label.fontMetrics();
+    const int left = kInset + std::max(0, metrics.leftBearing(label.text().front()));
+    const int top = kInset + metrics.ascent() + metrics.tightBoundingRect(label.text()).top();
+    if (ink.left() != left || ink.top() != top || ink.right() > w - 1 - kInset ||
+        ink.bottom() > h - 1 - kInset) {
+        return ::testing::AssertionFailure()
+               << "text at " << ink.left() << "," << ink.top() << " to " << ink.right() << ","
+               << ink.bottom() << " in " << w << " x " << h << ", expected from " << left << ","
+               << top;
+    }
+    return ::testing::AssertionSuccess();
+}
+
 // A marked field keeps dark text on its light red, its message is drawn like
 // a tool tip, and the field goes back to white.
 TEST_F(LightColoursTest, MarkedFieldStaysReadableAndTurnsWhiteAgain) {
@@ -177,6 +213,7 @@ TEST_F(LightColoursTest, MarkedFieldStaysReadableAndTurnsWhiteAgain) {
     const QLabel* message = control<QLabel>("ReportMessage");
     EXPECT_EQ(message->palette().color(QPalette::Window), light().color(QPalette::ToolTipBase));
     EXPECT_EQ(message->palette().color(QPalette::WindowText), light().color(QPalette::ToolTipText));
+    EXPECT_TRUE(framedLikeAToolTip(*message));
 
     replaceText(extras, "12");
     ASSERT_FALSE(program_.form.reports.isMarked("Text3"));

@@ -36,7 +36,10 @@ MarkPresenter::MarkPresenter(Form1& form, QWidget& form1)
     message_->setFont(layoutFont(LayoutFont::F1));
     message_->setFrameShape(QFrame::Box);
     message_->setLineWidth(1);
-    message_->setContentsMargins(4, 2, 4, 2);
+    // The frame at the edge, three pixels of room inside it, and the text
+    // from there on (a framed label would indent it by half an 'x').
+    message_->setMargin(3);
+    message_->setIndent(0);
     message_->setAutoFillBackground(true);
     // Dark text on pale yellow, as the tool tips.
     const QPalette& light = LightPalette::palette();
@@ -142,23 +145,23 @@ void MarkPresenter::showMessage(const Report& first) {
 }
 
 void MarkPresenter::place(const QRect& anchor, bool preferAbove) {
-    const QMargins margins = message_->contentsMargins();
-    const int frame = message_->frameWidth();
+    const int inset = message_->frameWidth() + message_->margin();
     const QRect text = message_->fontMetrics().boundingRect(QRect(0, 0, kMessageTextWidth, 1000),
                                                             Qt::TextWordWrap, message_->text());
-    const int width = text.width() + margins.left() + margins.right() + 2 * frame + 1;
-    const int height = text.height() + margins.top() + margins.bottom() + 2 * frame;
-    const QRect client = window_->rect();
-    const int x = std::clamp(anchor.left(), kGap, std::max(kGap, client.width() - width - kGap));
+    const QSize size(text.width() + 2 * inset + 1, text.height() + 2 * inset);
+    message_->setGeometry(messagePlace(anchor, size, window_->size(), preferAbove));
+}
+
+QRect MarkPresenter::messagePlace(const QRect& anchor, const QSize& size, const QSize& client,
+                                  bool preferAbove) {
+    const int x =
+        std::clamp(anchor.left(), kGap, std::max(kGap, client.width() - size.width() - kGap));
     const int below = anchor.bottom() + 1 + kGap;
-    const int above = anchor.top() - height - kGap;
-    const bool fitsBelow = below + height <= client.height() - kGap;
+    const int above = anchor.top() - size.height() - kGap;
+    const bool fitsBelow = below + size.height() <= client.height() - kGap;
     const bool fitsAbove = above >= kGap;
-    int y = below;
-    if ((preferAbove && fitsAbove) || (!fitsBelow && fitsAbove)) {
-        y = above;
-    }
-    message_->setGeometry(x, y, width, height);
+    const bool useAbove = (preferAbove && fitsAbove) || (!fitsBelow && fitsAbove);
+    return QRect(QPoint(x, useAbove ? above : below), size);
 }
 
 } // namespace kelvaro

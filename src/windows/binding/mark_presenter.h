@@ -23,6 +23,12 @@ class MarkPresenter {
 public:
     MarkPresenter(Form1& form, QWidget& form1);
 
+    // Where a message of the given size stands in a client area: at the
+    // anchor's left, below it or (preferred, or where below has no room)
+    // above it, kept clear of the area's edges by two pixels.
+    static QRect messagePlace(const QRect& anchor, const QSize& size, const QSize& client,
+                              bool preferAbove);
+
 private:
     void refresh();
     void unmarkAll();
