@@ -31,10 +31,13 @@ protected:
         return accessible(widget)->text(QAccessible::Description).toStdString();
     }
     // The object names of the window's children in the reader's tree; each
-    // child, and each of theirs, knows its own place.
+    // child, and each of theirs, knows its own place, and a reader asking
+    // beyond the children gets none.
     static std::set<std::string> treeOf(QWidget* window) {
         std::set<std::string> names;
         QAccessibleInterface* iface = accessible(window);
+        EXPECT_EQ(iface->child(-1), nullptr);
+        EXPECT_EQ(iface->child(iface->childCount()), nullptr);
         for (int i = 0; i < iface->childCount(); ++i) {
             QAccessibleInterface* child = iface->child(i);
             EXPECT_EQ(iface->indexOfChild(child), i);

@@ -2,6 +2,7 @@
 // background and a message appears in the window; fixing the field clears
 // both, and the results on screen stay meanwhile.
 #include "gui_fixture.h"
+#include "mark_presenter.h"
 
 #include <QApplication>
 #include <QImage>
@@ -77,7 +78,8 @@ protected:
         copy.setText(label->text());
         copy.setFrameShape(label->frameShape());
         copy.setLineWidth(label->lineWidth());
-        copy.setContentsMargins(label->contentsMargins());
+        copy.setMargin(label->margin());
+        copy.setIndent(label->indent());
         copy.setPalette(label->palette());
         copy.setAutoFillBackground(true);
         copy.setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -192,6 +194,38 @@ TEST_F(MessagePlaceTest, MessageStandsAtTheFirstMarkedFieldWithItsText) {
     const QRect first = placeOf(field("Text1"));
     EXPECT_EQ(message.left(), first.left());
     EXPECT_EQ(message.top(), first.bottom() + 3) << "below the field, where there is room";
+}
+
+// Where a message stands, worked out for a 200 x 40 message in the window's
+// 578 x 264 client area: the anchor is a field (or the results, preferring
+// above), and two pixels stay clear of the edges.
+struct PlaceCase {
+    const char* name;
+    QRect anchor;
+    QSize size;
+    bool preferAbove;
+    QPoint expected;
+};
+
+const PlaceCase kPlaceCases[] = {
+    {"below_at_the_fields_left", {10, 10, 100, 20}, {200, 40}, false, {10, 32}},
+    {"above_as_preferred", {10, 100, 100, 20}, {200, 40}, true, {10, 58}},
+    {"below_where_above_has_no_room", {10, 30, 100, 20}, {200, 40}, true, {10, 52}},
+    // 222 + 40 ends at 262, two pixels above the bottom edge.
+    {"below_to_the_last_pixel", {10, 200, 100, 20}, {200, 40}, false, {10, 222}},
+    {"above_where_below_has_no_room", {10, 201, 100, 20}, {200, 40}, false, {10, 159}},
+    {"above_to_the_last_pixel", {10, 44, 100, 20}, {200, 40}, true, {10, 2}},
+    {"right_edge_kept_clear", {500, 10, 60, 20}, {200, 40}, false, {376, 32}},
+    {"left_edge_kept_clear", {0, 10, 60, 20}, {200, 40}, false, {2, 32}},
+    {"below_where_nothing_fits", {10, 100, 100, 20}, {200, 250}, true, {10, 122}},
+};
+
+TEST(MessagePlace, StandsAtItsAnchorClearOfTheEdges) {
+    for (const PlaceCase& c : kPlaceCases) {
+        EXPECT_EQ(MarkPresenter::messagePlace(c.anchor, c.size, QSize(578, 264), c.preferAbove),
+                  QRect(c.expected, c.size))
+            << c.name;
+    }
 }
 
 // The message lies over what is below its field and lets the mouse through:

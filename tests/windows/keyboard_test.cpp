@@ -406,5 +406,18 @@ TEST_F(KeyboardTest, KeyboardUsedInAboutShowsTheFocusFrameBack) {
     EXPECT_TRUE(showsFocusFrame(button("Command3")));
 }
 
+// About opened and closed with the mouse: the main window shows no focus
+// frame, until the user takes the keyboard; then Tab shows it.
+TEST_F(KeyboardTest, MouseBothWaysShowsTheFrameFromTheNextTab) {
+    activate(form1());
+    click(button("Command3"));
+    ASSERT_TRUE(QTest::qWaitForWindowActive(about()));
+    click(okButton());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form1()));
+    EXPECT_FALSE(showsFocusFrame(QApplication::focusWidget()));
+    type(Qt::Key_Tab);
+    EXPECT_TRUE(showsFocusFrame(QApplication::focusWidget()));
+}
+
 } // namespace
 } // namespace kelvaro
