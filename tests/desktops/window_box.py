@@ -1,7 +1,8 @@
 """window_box.py IMAGE: prints "X Y WIDTH HEIGHT" of the smallest rectangle
-holding every pixel that is not black, or nothing (exit status 1) when the
-picture is black. The 4 x 4 pixels at the bottom-right corner are left out:
-the test parks the pointer there.
+holding the pixels that are not black, or nothing (exit status 1) when the
+picture is black. A row or column with fewer than 32 such pixels does not
+count: a pointer, wherever the compositor still draws it, is smaller than
+that, and a window's edges are far longer.
 
 With window_box.py IMAGE --against EMPTY, the rectangle holds every pixel
 that differs from the picture EMPTY of the desktop without the window, for
@@ -14,12 +15,25 @@ import sys
 from PIL import Image, ImageChops
 
 
+LEAST = 32
+
+
+def lit(profile, length):
+    """The first and one past the last place with LEAST lit pixels, of a
+    row or column of means over LENGTH pixels."""
+    values = list(profile.getdata())
+    places = [i for i, v in enumerate(values) if v * length >= LEAST * 255]
+    return (places[0], places[-1] + 1) if places else None
+
+
 def box(image):
     width, height = image.size
     grey = image.convert("L").point(lambda v: 255 if v > 12 else 0)
-    corner = Image.new("L", (4, 4), 0)
-    grey.paste(corner, (width - 4, height - 4))
-    return grey.getbbox()
+    columns = lit(grey.resize((width, 1), Image.BOX), height)
+    rows = lit(grey.resize((1, height), Image.BOX), width)
+    if columns is None or rows is None:
+        return None
+    return columns[0], rows[0], columns[1], rows[1]
 
 
 def brightness(image, x, y, w, h):

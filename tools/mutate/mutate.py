@@ -367,6 +367,7 @@ class Copy:
         if cost.exists():
             cost.unlink()  # the order of definition, the same every run
         cmd = ["ctest", "--test-dir", str(self.build), "--stop-on-failure", "--no-tests=ignore",
+               "--output-on-failure",
                "-j", str(self.jobs), "--timeout", str(int(group.timeout * timeout_scale)),
                "-LE", "^(" + "|".join(group.left_out) + ")$"]
         if group.include:
@@ -382,7 +383,7 @@ class Copy:
         ran = int(count.group(1)) if count else 0
         if done.returncode != 0 and not failed:
             failed.append(("ctest", "error"))
-        return failed, ran
+        return failed, ran, done.stdout[-800:] if failed else ""
 
 
 def run(cmd, **kw):
@@ -411,10 +412,11 @@ def meet(copy, mutant, args):
                     result["log"] = log[-600:]
                     break
                 built.update(needed)
-            failed, ran = copy.test(group, args.timeout_scale)
+            failed, ran, output = copy.test(group, args.timeout_scale)
             tests += ran
             if failed:
                 status = "caught"
+                result["output"] = output
                 by = ", ".join(f"{t} ({how.lower()})" if how != "Failed" else t
                                for t, how in failed)
                 break
@@ -524,9 +526,9 @@ def main():
         return 2
     if not args.no_baseline:
         for g in GROUPS.values():
-            failed, _ = copy.test(g, args.timeout_scale)
+            failed, _, output = copy.test(g, args.timeout_scale)
             if failed:
-                print(f"the unchanged copy fails: {failed}", file=sys.stderr)
+                print(f"the unchanged copy fails: {failed}\n{output}", file=sys.stderr)
                 return 2
     print(f"commit {commit}{' (with uncommitted changes)' if dirty else ''}, seed {args.seed}, "
           f"{len(mutants)} mutants", flush=True)
