@@ -86,10 +86,25 @@ park() {
     xdotool mousemove $((${SESSION_WESTON_SIZE%x*} - 1)) $((${SESSION_WESTON_SIZE#*x} - 1))
 }
 
+# Clicks at a point of the output: the pointer comes in from the parked
+# place, and moves once more where it is, for a window mapped again (after a
+# refused state) learns of the pointer only from a move over it; mutter
+# moves the pointer in its output only when it comes in from outside the
+# window. Further arguments go to xdotool's click.
+click_at() {
+    park
+    sleep 0.3
+    xdotool mousemove "$1" "$2"
+    sleep 0.3
+    xdotool mousemove_relative 1 0
+    sleep 0.3
+    xdotool click "${@:3}" 1
+    park
+}
+
 # Clicks at a point of the client area, in pixels from its top-left corner.
 click_client() {
-    xdotool mousemove $((box[0] + left_margin + $1)) $((box[1] + top_margin + $2)) click 1
-    park
+    click_at $((box[0] + left_margin + $1)) $((box[1] + top_margin + $2))
 }
 
 # The title bar shows a minimise and a close button and nothing else (Qt's
@@ -103,15 +118,14 @@ two_buttons() {
 # Clicks the title bar's n-th button from the right (0 = close): 18 pixels
 # wide, 5 apart, 8 from the frame's right edge.
 click_button() {
-    xdotool mousemove $((box[0] + box[2] - 8 - 9 - $1 * 23)) $((box[1] + top_margin / 2)) click 1
-    park
+    click_at $((box[0] + box[2] - 8 - 9 - $1 * 23)) $((box[1] + top_margin / 2))
 }
 
 maximise_on_weston() {
     local window=$1
     measure "$window-shown"
     two_buttons "$window-shown"
-    xdotool mousemove $((box[0] + 120)) $((box[1] + top_margin / 2)) click --repeat 2 --delay 80 1
+    click_at $((box[0] + 120)) $((box[1] + top_margin / 2)) --repeat 2 --delay 80
     park
     check_size "$window-title-double-click"
     # Weston's own shortcuts for a maximised and a full-screen window.
@@ -192,19 +206,6 @@ run_weston() {
     close_on_weston
 }
 
-# --- GNOME: mutter moves the pointer in its output only when it comes in
-# from outside the window, so each click comes from the parked place.
-click_gnome() {
-    park
-    sleep 0.3
-    xdotool mousemove "$1" "$2"
-    sleep 0.3
-    xdotool mousemove_relative 1 0
-    sleep 0.3
-    xdotool click "${@:3}" 1
-    park
-}
-
 # Every activation of a window asks the compositor for one token, and uses
 # it: an unused one keeps GNOME's busy pointer up until it times out.
 tokens_each_used_once() {
@@ -232,7 +233,7 @@ run_gnome() {
 
     measure form1-shown
     two_buttons form1-shown
-    click_gnome $((box[0] + 120)) $((box[1] + top_margin / 2)) --repeat 2 --delay 80
+    click_at $((box[0] + 120)) $((box[1] + top_margin / 2)) --repeat 2 --delay 80
     check_size form1-title-double-click
     # GNOME's shortcuts for the maximised state.
     xdotool key super+Up
@@ -242,14 +243,14 @@ run_gnome() {
     # "About" at 168, 216 and "OK" at 480, 128, as on Weston. A busy pointer
     # after either would show in the corner where the pointer waits, and
     # widen what is measured.
-    click_gnome $((box[0] + left_margin + 192)) $((box[1] + top_margin + 228))
+    click_client 192 228
     check_size about-shown
     showing_about about-shown || fail "\"About\" did not bring up the About window"
-    click_gnome $((box[0] + left_margin + 496)) $((box[1] + top_margin + 140))
+    click_client 496 140
     check_size form1-again
     showing_about form1-again && fail "\"OK\" did not bring back the main window"
     # "Exit" at 270, 216 ends the program with status 0.
-    click_gnome $((box[0] + left_margin + 294)) $((box[1] + top_margin + 228))
+    click_client 294 228
     ended_with_status_0 '"Exit"'
     tokens_each_used_once "$shots/program.log" 2
 }
