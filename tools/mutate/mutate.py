@@ -508,6 +508,10 @@ def main():
         mutants = [m for _, _, m in sorted(ranked)[:args.sample]]
 
     equivalent = read_equivalent()
+    # An entry whose line has moved no longer matches its mutant.
+    places = {m.ident.strip() for m in all_sites("src")}
+    for ident in sorted(set(equivalent) - places):
+        print(f"equivalent.txt: no such mutant (moved?): {ident}", file=sys.stderr)
     commit = subprocess.run(["git", "rev-parse", "--short", "HEAD"], cwd=ROOT, capture_output=True,
                             text=True).stdout.strip()
     dirty = subprocess.run(["git", "status", "--porcelain", "--", "src", "tests", "tools"], cwd=ROOT,
