@@ -53,13 +53,17 @@ expect_answer "--version" 0 "$session_dir/version"
 run_without_display --help
 cp "$out" "$help"
 ((status == 0)) && [[ ! -s $err ]] || fail "--help: exit status $status, $(cat "$err")"
-# An answer that cannot be written (a full disc) is a failure, and says so.
+# An answer that cannot be written (a full disc) is a failure, and says so,
+# also when it goes out line by line, as to a terminal: then the last flush
+# has nothing left to write, and only the stream's error tells.
 for option in --help --version; do
-    status=0
-    timeout --kill-after=2 10 "$program" "$option" >/dev/full 2>"$err" || status=$?
-    ((status == 1)) || fail "$option >/dev/full: exit status $status, expected 1"
-    [[ $(cat "$err") == 'kelvaro: Die Ausgabe ließ sich nicht schreiben.' ]] ||
-        fail "$option >/dev/full: standard error is '$(cat "$err")'"
+    for lines in "" "stdbuf -oL"; do
+        status=0
+        timeout --kill-after=2 10 $lines "$program" "$option" >/dev/full 2>"$err" || status=$?
+        ((status == 1)) || fail "$lines $option >/dev/full: exit status $status, expected 1"
+        [[ $(cat "$err") == 'kelvaro: Die Ausgabe ließ sich nicht schreiben.' ]] ||
+            fail "$lines $option >/dev/full: standard error is '$(cat "$err")'"
+    done
 done
 # Qt's options before them change nothing.
 run_without_display -platform xcb --style Fusion --version
