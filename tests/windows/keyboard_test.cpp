@@ -15,6 +15,7 @@
 
 #include <functional>
 #include <memory>
+#include <set>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -107,6 +108,20 @@ TEST_F(KeyboardTest, TheSliderShowsTheFocusAndLosesTheMarkWithIt) {
     // the picture as a line of a control does (3:1).
     EXPECT_GE(in.visible, bar->width())
         << in.changed << " pixels changed, " << in.visible << " visibly";
+    // Two closed frames: the bar's outermost ring of pixels is all one
+    // colour, and so is the ring inside it.
+    const QImage drawn = bar->grab().toImage();
+    for (int inset : {0, 1}) {
+        std::set<QRgb> colours;
+        const QRect ring = drawn.rect().adjusted(inset, inset, -inset, -inset);
+        for (int x = ring.left(); x <= ring.right(); ++x) {
+            colours.insert({drawn.pixel(x, ring.top()), drawn.pixel(x, ring.bottom())});
+        }
+        for (int y = ring.top(); y <= ring.bottom(); ++y) {
+            colours.insert({drawn.pixel(ring.left(), y), drawn.pixel(ring.right(), y)});
+        }
+        EXPECT_EQ(colours.size(), 1u) << "ring " << inset;
+    }
 
     type(Qt::Key_Right);
     type(Qt::Key_Tab);
