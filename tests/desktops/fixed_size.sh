@@ -103,7 +103,8 @@ park() {
 # place, and moves once more where it is, for a window mapped again (after a
 # refused state) learns of the pointer only from a move over it; mutter
 # moves the pointer in its output only when it comes in from outside the
-# window. Further arguments go to xdotool's click.
+# window. The last argument is the button, those before it go to xdotool's
+# click.
 click_at() {
     park
     sleep 0.3
@@ -111,13 +112,13 @@ click_at() {
     sleep 0.3
     xdotool mousemove_relative 1 0
     sleep 0.3
-    xdotool click "${@:3}" 1
+    xdotool click "${@:3}"
     park
 }
 
 # Clicks at a point of the client area, in pixels from its top-left corner.
 click_client() {
-    click_at $((box[0] + left_margin + $1)) $((box[1] + top_margin + $2))
+    click_at $((box[0] + left_margin + $1)) $((box[1] + top_margin + $2)) 1
 }
 
 # The title bar shows a minimise and a close button and nothing else (Qt's
@@ -131,14 +132,14 @@ two_buttons() {
 # Clicks the title bar's n-th button from the right (0 = close): 18 pixels
 # wide, 5 apart, 8 from the frame's right edge.
 click_button() {
-    click_at $((box[0] + box[2] - 8 - 9 - $1 * 23)) $((box[1] + top_margin / 2))
+    click_at $((box[0] + box[2] - 8 - 9 - $1 * 23)) $((box[1] + top_margin / 2)) 1
 }
 
 maximise_on_weston() {
     local window=$1
     measure "$window-shown"
     two_buttons "$window-shown"
-    click_at $((box[0] + 120)) $((box[1] + top_margin / 2)) --repeat 2 --delay 80
+    click_at $((box[0] + 120)) $((box[1] + top_margin / 2)) --repeat 2 --delay 80 1
     park
     check_size "$window-title-double-click"
     # Weston's own shortcuts for a maximised and a full-screen window.
@@ -247,16 +248,19 @@ run_gnome() {
 
     measure form1-shown
     two_buttons form1-shown
-    click_at $((box[0] + 120)) $((box[1] + top_margin / 2)) --repeat 2 --delay 80
+    click_at $((box[0] + 120)) $((box[1] + top_margin / 2)) --repeat 2 --delay 80 1
     check_size form1-title-double-click
     # GNOME's shortcuts for the maximised state.
     xdotool key super+Up
     check_size form1-maximise-shortcut
     xdotool key alt+F10
     check_size form1-toggle-maximised-shortcut
-    # "About" at 168, 216 and "OK" at 480, 128, as on Weston. A busy pointer
-    # after either would show in the corner where the pointer waits, and
-    # widen what is measured.
+    # A right click on the title asks GNOME for its window menu (checked in
+    # the log below); Escape closes whatever it shows.
+    click_at $((box[0] + 120)) $((box[1] + top_margin / 2)) 3
+    xdotool key Escape
+    check_size form1-window-menu
+    # "About" at 168, 216 and "OK" at 480, 128, as on Weston.
     click_client 192 228
     check_size about-shown
     showing_about about-shown || fail "\"About\" did not bring up the About window"
@@ -267,6 +271,8 @@ run_gnome() {
     click_client 294 228
     ended_with_status_0 '"Exit"'
     tokens_each_used_once "$shots/program.log" 2
+    grep -q 'show_window_menu(' "$shots/program.log" ||
+        fail "a right click on the title did not ask GNOME for its window menu"
 }
 
 # --- openbox: the window is found by its title and measured by the X server.
