@@ -117,6 +117,8 @@ TEST_F(AccessibilityTest, ResultsAreReadInFullAndFollowEachRun) {
         std::vector<std::string> names;
         for (const char* result : {"Label8", "Label13", "Label22", "Label29", "Label26"}) {
             names.push_back(name(label(result)));
+            // A reader hears what the figure is.
+            EXPECT_EQ(description(label(result)).rfind("Ergebnis: ", 0), 0u) << result;
         }
         EXPECT_EQ(names, runs[run]);
     }

@@ -133,7 +133,8 @@ bool FixedFrameDecoration::handleTouch(QtWaylandClient::QWaylandInputDevice* /*i
         return true;
     }
     press(part);
-    return part == TitleBar::Part::Close || part == TitleBar::Part::Minimise;
+    // A touch on the client area or the border is the window's.
+    return TitleBar::isButton(part);
 }
 
 } // namespace kelvaro

@@ -78,8 +78,7 @@ TitleBar::Part TitleBar::ButtonPress::follow(Part part, bool leftDown, bool left
         return Part::Client;
     }
     const Part pressed = std::exchange(pressed_, Part::Client);
-    const bool button = part == Part::Minimise || part == Part::Close;
-    return button && part == pressed ? part : Part::Client;
+    return isButton(part) && part == pressed ? part : Part::Client;
 }
 
 } // namespace kelvaro

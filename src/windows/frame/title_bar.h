@@ -35,6 +35,9 @@ public:
 
     Part partAt(QPointF point) const;
 
+    // Minimise and close: what a click or a touch presses.
+    static bool isButton(Part part) { return part == Part::Minimise || part == Part::Close; }
+
     // A button acts when the left button is pressed and released on it; a
     // release anywhere else, or the pointer entering the client area on the
     // way, ends the press without acting. It follows the pointer over the
