@@ -121,12 +121,13 @@ click_client() {
     click_at $((box[0] + left_margin + $1)) $((box[1] + top_margin + $2)) 1
 }
 
-# The title bar shows a minimise and a close button and nothing else (Qt's
-# own would add a maximise button between them).
+# The title bar shows a minimise and a close button (a cross) and nothing
+# else (Qt's own would add a maximise button between them).
 two_buttons() {
-    local count
-    count=$("$python" "$here/title_buttons.py" "$shots/$1.png" "${box[0]}" "${box[1]}" "${box[2]}")
-    [[ $count == 2 ]] || fail "the title bar of $1 shows $count buttons, expected minimise and close"
+    local found
+    found=$("$python" "$here/title_buttons.py" "$shots/$1.png" "${box[0]}" "${box[1]}" "${box[2]}")
+    [[ $found == "2 cross" ]] ||
+        fail "the title bar of $1 shows \"$found\" (buttons, close), expected \"2 cross\""
 }
 
 # Clicks the title bar's n-th button from the right (0 = close): 18 pixels
