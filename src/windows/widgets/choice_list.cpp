@@ -39,7 +39,7 @@ private:
 } // namespace
 
 ChoiceList::ChoiceList(QWidget* parent) : QComboBox(parent) {
-    setEditable(true);
+    // Its own text area makes the list editable.
     setLineEdit(new FinishingEdit(
         this, [this](const std::function<void()>& deliver) { finishEditing(deliver); }));
     connect(this, &QComboBox::activated, this, &ChoiceList::onActivated);

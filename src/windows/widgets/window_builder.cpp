@@ -109,7 +109,6 @@ QComboBox* makeComboBox(const ControlLayout& row, QWidget* parent) {
     auto* style = new ListStyle();
     style->setParent(combo);
     combo->setStyle(style);
-    combo->setEditable(true);
     // Typing chooses nothing: no completion, no insertion, and duplicates on
     // so that Enter does not add or pick a matching item (ChoiceList keeps
     // the choice when the editing finishes).
