@@ -158,9 +158,11 @@ TEST_F(InputBindingTest, EnterInAListsTextAreaChoosesNothing) {
     chooseFromPopup(audio, 5);
     EXPECT_EQ(text("Text11"), "24");
     replaceText(area, "96 kbps");
+    area->setCursorPosition(2);
     pressKey(area, Qt::Key_Return);
     EXPECT_EQ(audio->currentIndex(), 5);
     EXPECT_EQ(area->text().toStdString(), "96 kbps");
+    EXPECT_EQ(area->cursorPosition(), 2) << "the text cursor stays where it was";
     EXPECT_EQ(text("Text11"), "24");
 }
 
