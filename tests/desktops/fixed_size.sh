@@ -141,7 +141,6 @@ maximise_on_weston() {
     measure "$window-shown"
     two_buttons "$window-shown"
     click_at $((box[0] + 120)) $((box[1] + top_margin / 2)) --repeat 2 --delay 80 1
-    park
     check_size "$window-title-double-click"
     # Weston's own shortcuts for a maximised and a full-screen window.
     xdotool key super+shift+m
