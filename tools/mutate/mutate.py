@@ -362,7 +362,7 @@ class Copy:
             return False, "build timed out"
         return done.returncode == 0, done.stdout[-3000:] + done.stderr[-3000:]
 
-    def test(self, group, timeout_scale):
+    def test(self, group, timeout_scale, without=""):
         cost = self.build / "Testing" / "Temporary" / "CTestCostData.txt"
         if cost.exists():
             cost.unlink()  # the order of definition, the same every run
@@ -372,9 +372,10 @@ class Copy:
                "-LE", "^(" + "|".join(group.left_out) + ")$"]
         if group.include:
             cmd += ["-R", group.include]
-        if group.exclude:
-            cmd += ["-E", group.exclude]
-        done = subprocess.run(cmd, capture_output=True, text=True)
+        exclude = "|".join(f"({e})" for e in (group.exclude, without) if e)
+        if exclude:
+            cmd += ["-E", exclude]
+        done = subprocess.run(cmd, capture_output=True, text=True, errors="replace")
         failed = []
         for m in re.finditer(r"Test\s+#\d+: (\S+) .*?\*\*\*(Failed|Timeout|Exception|Not Run)",
                              done.stdout):
@@ -412,7 +413,7 @@ def meet(copy, mutant, args):
                     result["log"] = log[-600:]
                     break
                 built.update(needed)
-            failed, ran, output = copy.test(group, args.timeout_scale)
+            failed, ran, output = copy.test(group, args.timeout_scale, args.without)
             tests += ran
             if failed:
                 status = "caught"
@@ -455,6 +456,9 @@ def main():
     parser.add_argument("--sample", type=int, default=0, help="mutants to meet, 0 for all")
     parser.add_argument("--dir", action="append", help="only below this directory (src/...)")
     parser.add_argument("--id", action="append", help="only this mutant (as printed)")
+    parser.add_argument("--without", default="",
+                        help="leave out the tests whose names match this regular expression, "
+                             "to see what they catch that no other test does")
     parser.add_argument("--list", action="store_true", help="count the places and stop")
     parser.add_argument("--jobs", type=int, default=2)
     parser.add_argument("--timeout-scale", type=float, default=1.0,
