@@ -92,18 +92,11 @@ desktop=$share/applications/kelvaro.desktop
 entry() { sed -n "s/^$1=//p" "$desktop"; }
 if [[ -e $desktop ]]; then
     desktop-file-validate "$desktop" || fail "desktop-file-validate rejects kelvaro.desktop"
-    [[ $(entry Exec) == kelvaro ]] || fail "Exec is '$(entry Exec)', not kelvaro"
-    [[ $(entry Icon) == kelvaro ]] || fail "Icon is '$(entry Icon)', not kelvaro"
+    [[ $with_program == 0 || -x $root/bin/$(entry Exec) ]] ||
+        fail "Exec names '$(entry Exec)', which is not the installed program"
     # Qt names the window class after the program, so this must follow Exec.
-    [[ $(entry StartupWMClass) == kelvaro ]] ||
-        fail "StartupWMClass is '$(entry StartupWMClass)', not kelvaro"
-    [[ $(entry Categories) == "AudioVideo;Video;" ]] ||
-        fail "Categories is '$(entry Categories)'"
-    [[ $(entry Terminal) == false ]] || fail "Terminal is not false"
-    for key in Name GenericName Comment; do
-        [[ -n $(entry "$key") ]] || fail "no English $key"
-        [[ -n $(entry "$key\\[de\\]") ]] || fail "no German $key[de]"
-    done
+    [[ $(entry StartupWMClass) == "$(entry Exec)" ]] ||
+        fail "StartupWMClass is '$(entry StartupWMClass)', Exec '$(entry Exec)'"
 fi
 
 # --- AppStream metainfo -----------------------------------------------------------
@@ -134,13 +127,8 @@ appstream_check() { # appstream_check WHAT VALIDATE-COMMAND PATH
 metainfo=$share/metainfo/$app_id.metainfo.xml
 if [[ -e $metainfo ]]; then
     appstream_check "the metainfo file" validate "$metainfo"
-    grep -q "<id>$app_id</id>" "$metainfo" || fail "metainfo id is not $app_id"
-    grep -q '<launchable type="desktop-id">kelvaro.desktop</launchable>' "$metainfo" ||
-        fail "metainfo does not launch kelvaro.desktop"
     grep -q "<release version=\"$release\"" "$metainfo" ||
         fail "metainfo has no release $release"
-    grep -q '<content_rating type="oars-1.1"' "$metainfo" || fail "metainfo has no OARS rating"
-    grep -q '<screenshot type="default">' "$metainfo" || fail "metainfo has no screenshot"
     # The whole tree: the launchable's desktop entry and the icons are found.
     appstream_check "the installed tree" validate-tree "$stage/usr"
 fi
