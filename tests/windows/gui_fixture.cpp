@@ -3,12 +3,10 @@
 #include "user_input.h"
 
 #include <QCoreApplication>
-#include <QScreen>
 #include <QTest>
 
 #include <algorithm>
 #include <cmath>
-#include <cstdlib>
 
 namespace kelvaro {
 
@@ -38,18 +36,6 @@ GuiFixture::GuiFixture() : program_(NumberFormat(',')), gui_(program_) {
 
 GuiFixture::~GuiFixture() {
     settle();
-}
-
-::testing::AssertionResult GuiFixture::isCentred(const QWidget* window) {
-    const QPoint offset =
-        window->frameGeometry().center() - window->screen()->availableGeometry().center();
-    const int frame = std::max(window->frameGeometry().width() - window->width(), 2);
-    if (std::abs(offset.x()) <= frame && std::abs(offset.y()) <= frame) {
-        return ::testing::AssertionSuccess();
-    }
-    return ::testing::AssertionFailure()
-           << window->objectName().toStdString() << " is off the screen's centre by " << offset.x()
-           << ", " << offset.y();
 }
 
 void GuiFixture::settle() {

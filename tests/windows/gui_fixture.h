@@ -49,9 +49,6 @@ protected:
     std::string text(const QString& name) const { return field(name)->text().toStdString(); }
     std::string caption(const QString& name) const { return label(name)->text().toStdString(); }
 
-    // The window's centre lies on the screen's, give or take its frame.
-    static ::testing::AssertionResult isCentred(const QWidget* window);
-
     // User actions; each lets the windows take in its effects.
     static void settle();
     void clickInto(QWidget* widget) const;

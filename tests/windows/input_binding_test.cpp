@@ -68,48 +68,6 @@ TEST_F(InputBindingTest, TypingKeepsTheSliderInStepAndTheCursorAtTheEnd) {
     EXPECT_EQ(text("Text8"), "6560");
 }
 
-// A text the slider rewrites as a whole ("1E2" becomes "100") shows from its
-// start when the caret stood inside it, and keeps the caret at its end when
-// it stood there: what the next key does depends on it.
-TEST_F(InputBindingTest, TheCaretAfterARewriteDecidesWhatTheNextKeyDoes) {
-    QLineEdit* minutes = field("Text1");
-    const struct {
-        const char* name;
-        const char* start; // typed over the whole text, then the caret goes home
-        int right;         // Right presses from there
-        Qt::Key key;       // typed there; the slider rewrites the text
-        const char* rewritten;
-        int caret;
-        Qt::Key next; // the key that shows where the caret went
-        const char* held;
-        int value;
-    } rows[] = {
-        // "1E2" from "12": the caret was inside, so it goes to the start,
-        // where Backspace deletes nothing and Delete takes the "1".
-        {"inside_then_backspace", "12", 1, Qt::Key_E, "100", 0, Qt::Key_Backspace, "100", 100},
-        {"inside_then_delete", "12", 1, Qt::Key_E, "100", 0, Qt::Key_Delete, "00", 100},
-        // Typed at the end, the caret stays at the end of the shorter text.
-        {"end_then_backspace", "1E", 2, Qt::Key_2, "100", 3, Qt::Key_Backspace, "10", 10},
-        // "1,9" from "19" rounds to 2; the next digit goes before it.
-        {"separator_inside", "19", 1, Qt::Key_Comma, "2", 0, Qt::Key_7, "72", 72},
-    };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.name);
-        replaceText(minutes, row.start);
-        pressKey(minutes, Qt::Key_Home);
-        for (int i = 0; i < row.right; ++i) {
-            pressKey(minutes, Qt::Key_Right);
-        }
-        pressKey(minutes, row.key);
-        EXPECT_EQ(text("Text1"), row.rewritten);
-        EXPECT_EQ(minutes->cursorPosition(), row.caret);
-        pressKey(minutes, row.next);
-        EXPECT_EQ(text("Text1"), row.held);
-        EXPECT_EQ(slider()->value(), row.value);
-        EXPECT_EQ(text("Text4"), std::to_string(row.value * 60));
-    }
-}
-
 // Every way of moving the slider moves it by one and writes the playing time.
 TEST_F(InputBindingTest, ArrowsTrackAndKeysMoveTheSliderByOne) {
     QScrollBar* bar = slider();
@@ -179,27 +137,6 @@ TEST_F(InputBindingTest, LeavingAListsTextAreaEndsItsEditing) {
         EXPECT_FALSE(area->hasFocus());
         EXPECT_FALSE(area->hasSelectedText());
     }
-}
-
-TEST_F(InputBindingTest, AChoiceByMouseOrKeyRunsItsHandlerAlsoForTheSameItem) {
-    QComboBox* disc = list("Combo1");
-    chooseFromPopup(disc, 0);
-    EXPECT_EQ(disc->currentIndex(), 0);
-    replaceText(field("Text17"), "99");
-    chooseFromPopup(disc, 0);
-    EXPECT_EQ(text("Text17"), "80") << "the same item chosen again resets the overhead";
-
-    QComboBox* second = list("Combo3");
-    clickInto(second->lineEdit());
-    pressKey(second->lineEdit(), Qt::Key_Down);
-    EXPECT_EQ(second->currentIndex(), 0);
-    EXPECT_EQ(text("Text16"), "0");
-    pressKey(second->lineEdit(), Qt::Key_Down);
-    EXPECT_EQ(second->currentIndex(), 1);
-    EXPECT_EQ(second->lineEdit()->text().toStdString(), "96 kbps");
-    EXPECT_EQ(text("Text16"), "12");
-    EXPECT_EQ(program_.form.Combo3.listIndex(), 1);
-    EXPECT_EQ(text("Text11"), "16") << "the other list's field stays";
 }
 
 } // namespace
