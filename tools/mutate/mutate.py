@@ -13,7 +13,7 @@ for the core, the desktop runs (see LABELS_LEFT_OUT and the group "desktop").
     tools/mutate/mutate.py --seed 1 --sample 40 --dir src/windows
     tools/mutate/mutate.py --list                 # the places, counted per directory
     tools/mutate/mutate.py --id 'src/calc/form1.cpp:12:9 < -> <='
-    tools/mutate/mutate.py --without '^windows\.AboutTest\.' --id ...  # caught without them?
+    tools/mutate/mutate.py --without '^windows\.LayoutTest\.' --id ...  # caught without them?
 
 Mutants that cannot change what the program does are listed by hand in
 equivalent.txt beside this script, one a line with the reason.
