@@ -96,13 +96,6 @@ const ArgumentsRow kArgumentRows[] = {
 INSTANTIATE_TEST_SUITE_P(Rows, ArgumentKinds, ::testing::ValuesIn(kArgumentRows),
                          [](const auto& info) { return std::string(info.param.name); });
 
-TEST(CommandLineFromMain, SkipsTheProgramName) {
-    const char* argv[] = {"--help", "--version", nullptr};
-    EXPECT_EQ(CommandLine(2, argv).request(), Request::version);
-    EXPECT_EQ(CommandLine(1, argv).request(), Request::start);
-    EXPECT_EQ(CommandLine(0, argv).request(), Request::start);
-}
-
 // Whether the program finds a display to open its window on, from the
 // command line's choice and the variables that name one (unset where a row
 // gives nullptr; restored afterwards). No X server listens on display 99999

@@ -117,26 +117,6 @@ TEST_F(LayoutTest, EveryControlStandsWhereTheLayoutPlacesIt) {
     }
 }
 
-// The bars at start-up, one twip for every 4 MB of their size captions
-// (5 for every 37 MB on the 8,5 GB scale): each covers every pixel its width reaches
-// into, so 71.6 px take 72 and 1.01 px take 2.
-TEST_F(LayoutTest, BarsAtStartUpCoverEveryPixelTheirWidthReaches) {
-    const struct {
-        const char* name;
-        double twips;
-        int pixels;
-    } bars[] = {
-        {"Shape1", 4296.09375 / 4, 72},      {"Shape2", 112.5 / 4, 2},      {"Shape3", 0.0, 0},
-        {"Shape6", 4296.09375 * 5 / 37, 39}, {"Shape7", 112.5 * 5 / 37, 2}, {"Shape8", 0.0, 0},
-    };
-    for (const auto& bar : bars) {
-        SCOPED_TRACE(bar.name);
-        const QWidget* widget = control(bar.name);
-        EXPECT_NEAR(widget->property("widthTwips").toDouble(), bar.twips, 0.01);
-        EXPECT_EQ(widget->width(), bar.pixels);
-    }
-}
-
 // A list's arrow button is 16 px wide at the list's right edge, its text
 // area taking the rest up to it.
 TEST_F(LayoutTest, ListsHaveNarrowArrowButtons) {

@@ -1,8 +1,6 @@
 // Under a dark colour scheme the windows keep the light colours their layouts
 // and pictures are made for: the scheme's palette is in place before the
 // windows are built, as a platform theme puts it there.
-#include "about_layout.h"
-#include "form1_layout.h"
 #include "gui_fixture.h"
 #include "light_palette.h"
 
@@ -50,34 +48,6 @@ protected:
         QToolTip::setPalette(darkScheme());
     }
 };
-
-// Every text, line and frame shows in the palette's text colour or in its
-// layout row's own; fields, buttons and windows in the palette's colours.
-TEST_F(LightColoursTest, EveryControlKeepsItsLayoutColoursUnderADarkScheme) {
-    click(control<QPushButton>("Command3"));
-    ASSERT_NE(about(), nullptr);
-    for (const auto& [window, rows] :
-         {std::pair{form1(), form1Controls()}, std::pair{about(), aboutControls()}}) {
-        for (const ControlLayout& row : rows) {
-            SCOPED_TRACE(row.name);
-            const QPalette& palette = control(row.name, window)->palette();
-            const QColor own = row.colour.isSet()
-                                   ? QColor(row.colour.red, row.colour.green, row.colour.blue)
-                                   : QColor();
-            for (const auto group : {QPalette::Active, QPalette::Inactive}) {
-                for (const auto role :
-                     {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) {
-                    EXPECT_EQ(palette.color(group, role),
-                              row.colour.isSet() ? own : light().color(group, role));
-                }
-                for (const auto role : {QPalette::Base, QPalette::Button, QPalette::Window,
-                                        QPalette::Highlight, QPalette::HighlightedText}) {
-                    EXPECT_EQ(palette.color(group, role), light().color(group, role));
-                }
-            }
-        }
-    }
-}
 
 // The palette itself: its texts readable on their backgrounds at the 4.5:1
 // that text needs, selected text as well (the playing time starts selected),

@@ -114,18 +114,6 @@ TEST(TitleBarButtons, ActOnlyWhenPressedAndReleasedOnThem) {
     }
 }
 
-// Only minimise and close are buttons: a touch elsewhere on the frame is no
-// press, and one on the client area or the border goes on to the window.
-TEST(TitleBarButtons, AreMinimiseAndCloseAlone) {
-    for (const auto& [part, button] : {std::pair{Part::Minimise, true},
-                                       {Part::Close, true},
-                                       {Part::Title, false},
-                                       {Part::Client, false},
-                                       {Part::Border, false}}) {
-        EXPECT_EQ(TitleBar::isButton(part), button) << static_cast<int>(part);
-    }
-}
-
 // The frame is loaded only into the Qt it was built for: against Qt's private
 // headers exactly that version (their interface may change with any
 // release), against Qt 6.4's exported interface any 6.4. A frame loaded into
