@@ -1,13 +1,12 @@
 // The keyboard alone: the slider shows when it has the focus, Enter presses
-// the focused button and only a button, a list's popup opens on the item the
-// field shows, and the focus comes back where it was after the About window.
+// only a button, a list's popup opens on the item the field shows, and the
+// focus comes back where it was after the About window.
 #include "choice_list.h"
 #include "gui_fixture.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QImage>
-#include <QKeyEvent>
 #include <QScreen>
 #include <QSignalSpy>
 #include <QStyleOption>
@@ -44,18 +43,6 @@ protected:
         }
         ASSERT_EQ(QApplication::focusWidget(), target)
             << "Tab never reached " << target->objectName().toStdString();
-    }
-
-    // A key held down: its press and two repeats, each to whatever has the
-    // focus by then.
-    static void hold(Qt::Key key, Qt::KeyboardModifiers modifiers) {
-        for (const bool repeat : {false, true, true}) {
-            QKeyEvent press(QEvent::KeyPress, key, modifiers, QString(), repeat);
-            if (QWidget* focused = QApplication::focusWidget()) {
-                QApplication::sendEvent(focused, &press);
-            }
-            settle();
-        }
     }
 
     QPushButton* button(const QString& name) const { return control<QPushButton>(name); }
@@ -171,66 +158,6 @@ TEST_F(KeyboardTest, TheSlidersPartialRepaintsKeepTheScreenRight) {
 }
 
 // --- Enter on a button ----------------------------------------------------
-
-struct ButtonCase {
-    const char* button;
-    bool inAbout;
-    Qt::Key key;
-    Qt::KeyboardModifiers modifiers;
-};
-
-std::string caseName(const ::testing::TestParamInfo<ButtonCase>& info) {
-    const ButtonCase& c = info.param;
-    return std::string(c.inAbout ? "About" : "Form1") + c.button +
-           (c.key == Qt::Key_Return ? "Return" : "KeypadEnter");
-}
-
-class EnterTest : public KeyboardTest, public ::testing::WithParamInterface<ButtonCase> {};
-
-// Enter and the keypad's Enter press the focused button as Space and the
-// mouse do: the same click, the same handler; held down, once.
-TEST_P(EnterTest, PressesTheFocusedButton) {
-    const ButtonCase& c = GetParam();
-    replaceText(field("Text9"), "2"); // seen in the results only after "Berechnen"
-    const std::string average = text("Text8");
-    if (c.inAbout) {
-        click(button("Command3"));
-        ASSERT_NE(about(), nullptr);
-    }
-    QWidget* window = c.inAbout ? about() : form1();
-    activate(window);
-    auto* pressed = control<QPushButton>(c.button, window);
-    tabTo(pressed);
-    QSignalSpy clicks(pressed, &QPushButton::clicked);
-
-    hold(c.key, c.modifiers);
-    EXPECT_EQ(clicks.count(), 1);
-    const std::string name = std::string(c.inAbout ? "About." : "") + c.button;
-    if (name == "Command1") {
-        EXPECT_NE(text("Text8"), average) << "calculated with two tracks";
-    } else if (name == "Command3") {
-        ASSERT_NE(about(), nullptr);
-        EXPECT_TRUE(about()->isVisible());
-        EXPECT_FALSE(form1()->isVisible());
-    } else if (name == "Command2") {
-        EXPECT_TRUE(program_.lifeCycle.ended());
-    } else {
-        EXPECT_TRUE(form1()->isVisible());
-        EXPECT_FALSE(about()->isVisible());
-    }
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Buttons, EnterTest,
-    ::testing::Values(ButtonCase{"Command1", false, Qt::Key_Return, Qt::NoModifier},
-                      ButtonCase{"Command1", false, Qt::Key_Enter, Qt::KeypadModifier},
-                      ButtonCase{"Command3", false, Qt::Key_Return, Qt::NoModifier},
-                      ButtonCase{"Command3", false, Qt::Key_Enter, Qt::KeypadModifier},
-                      ButtonCase{"Command2", false, Qt::Key_Return, Qt::NoModifier},
-                      ButtonCase{"Command2", false, Qt::Key_Enter, Qt::KeypadModifier},
-                      ButtonCase{"Command1", true, Qt::Key_Return, Qt::NoModifier},
-                      ButtonCase{"Command1", true, Qt::Key_Enter, Qt::KeypadModifier}),
-    caseName);
 
 // There is no default button: Enter anywhere but on a button presses none,
 // and Enter with Shift, Ctrl or Alt held is no press either.
