@@ -171,7 +171,7 @@ TEST_F(LightColoursTest, LinesFramesBarsAndPopupsAreDrawnLight) {
 }
 
 // A marked field keeps dark text on its light red, its message is drawn like
-// a tool tip, and the field goes back to white.
+// a tool tip, and the field goes back to white once it holds a number.
 TEST_F(LightColoursTest, MarkedFieldStaysReadableAndTurnsWhiteAgain) {
     QLineEdit* extras = field("Text3");
     replaceText(extras, "abc");
@@ -184,6 +184,11 @@ TEST_F(LightColoursTest, MarkedFieldStaysReadableAndTurnsWhiteAgain) {
     EXPECT_EQ(message->palette().color(QPalette::Window), light().color(QPalette::ToolTipBase));
     EXPECT_EQ(message->palette().color(QPalette::WindowText), light().color(QPalette::ToolTipText));
     EXPECT_TRUE(framedLikeAToolTip(*message));
+
+    // Typing on without making it a number keeps the mark.
+    pressKey(extras, Qt::Key_End);
+    pressKey(extras, Qt::Key_X);
+    EXPECT_EQ(extras->palette().color(QPalette::Base), kMarked) << "still no number";
 
     replaceText(extras, "12");
     ASSERT_FALSE(program_.form.reports.isMarked("Text3"));
