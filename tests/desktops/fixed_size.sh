@@ -1,19 +1,15 @@
 #!/usr/bin/env bash
-# fixed_size.sh PROGRAM wayland|gnome|openbox SHOT_DIR
+# fixed_size.sh PROGRAM wayland|gnome SHOT_DIR
 # Runs the real program on Weston or GNOME's compositor (mutter) nested on
-# Xvfb, or on Xvfb with openbox, and asks for a maximised window in each way
-# a user can: a double-click on the title bar and the compositor's shortcuts
-# for the maximised and the full-screen state (Weston) or the maximised state
-# (GNOME); a double-click on the title bar, a click on the
-# maximise button's place and the window manager's maximise and full-screen
-# states sent as a pager does (openbox). It does so for the main window and
-# for the About window. After each, the program must still run and the
-# window keep its client area of 578 x 264 pixels. On Weston the title bar
-# shows no maximise button and its own buttons work; openbox offers no
-# maximise action, shows the title and, at QT_SCALE_FACTOR=2, a client area
-# of twice the size. On GNOME, "About" and "OK" go there and back, "Exit"
-# ends the program with status 0, and each activation asks for one token and
-# uses it.
+# Xvfb, where the program draws its own frame, and asks for a maximised
+# window in each way a user can: a double-click on the title bar and the
+# compositor's shortcuts for the maximised and the full-screen state (Weston)
+# or the maximised state (GNOME). It does so for the main window and, on
+# Weston, for the About window. After each, the program must still run and
+# the window keep its client area of 578 x 264 pixels. On Weston the title
+# bar shows no maximise button and its own buttons work. On GNOME, "About"
+# and "OK" go there and back, "Exit" ends the program with status 0, and
+# each activation asks for one token and uses it.
 set -u
 here=$(dirname "$(readlink -f "$0")")
 . "$here/session.sh"
@@ -277,96 +273,6 @@ run_gnome() {
         fail "GNOME was asked for its window menu $menus times, expected once (the right click)"
 }
 
-# --- openbox: the window is found by its title and measured by the X server.
-wait_x11_window() {
-    session_window "$1" || fail "no window \"$1\""
-}
-
-x11_check() {
-    local title=$1 step=$2 id got i
-    # The window manager acts asynchronously: give it time to do what it
-    # would, then check that nothing changed.
-    sleep 0.5
-    for ((i = 0; i < 20; ++i)); do
-        running "after $step"
-        id=$(session_viewable "$title")
-        if [[ -n $id ]]; then
-            got=$(session_client_size "$id")
-            [[ $got == "${width}x$height" ]] && break
-        fi
-        sleep 0.1
-    done
-    [[ -n $id ]] || fail "the window \"$title\" is gone after $step"
-    [[ $got == "${width}x$height" ]] || fail "after $step the client area of \"$title\" is $got"
-    import -window root "$shots/$step.png" 2>/dev/null
-    echo "$step: still running, client ${width}x$height"
-}
-
-# Sets X and Y to the screen position of the window's client area.
-client_origin() {
-    read -r X Y < <(session_client_origin "$1")
-}
-
-maximise_on_openbox() {
-    local title=$1 name=$2 id top
-    id=$(wait_x11_window "$title")
-    x11_check "$title" "$name-shown"
-    client_origin "$id"
-    top=$(xprop -id "$id" _NET_FRAME_EXTENTS | awk -F'[=,]' '{print $4 + 0}')
-    ((top > 0)) || fail "openbox gave \"$title\" no title bar"
-    # Openbox maximises on a double-click on the title bar.
-    xdotool mousemove $((X + width / 3)) $((Y - top / 2)) click --repeat 2 --delay 80 1
-    x11_check "$title" "$name-title-double-click"
-    # The window manager offers no maximise action for it...
-    xprop -id "$id" _NET_WM_ALLOWED_ACTIONS | grep -q _NET_WM_ACTION_MAXIMIZE &&
-        fail "openbox offers to maximise \"$title\": $(xprop -id "$id" _NET_WM_ALLOWED_ACTIONS)"
-    # ...but keeps the maximise button's place in the title bar, drawn
-    # disabled, as long as the minimise button stands between it and the
-    # caption: 27 pixels left of the frame's right edge.
-    xdotool mousemove $((X + width + 1 - 27)) $((Y - top / 2)) click 1
-    x11_check "$title" "$name-maximise-button"
-    # The maximised and full-screen states asked for as a pager does, with a
-    # _NET_WM_STATE message to the root window.
-    wmctrl -i -r "$id" -b add,maximized_vert,maximized_horz
-    x11_check "$title" "$name-maximised-state"
-    wmctrl -i -r "$id" -b add,fullscreen
-    x11_check "$title" "$name-full-screen-state"
-}
-
-# The title a user sees, and the client area and picture at twice the scale.
-title_and_scale_2() {
-    local id
-    id=$(session_viewable "$session_main_title")
-    xprop -id "$id" _NET_WM_NAME | grep -qF "= \"$session_main_title\"" ||
-        fail "the window's title is not \"$session_main_title\": $(xprop -id "$id" _NET_WM_NAME)"
-    kill "$session_program"
-    wait "$session_program" 2>/dev/null
-    session_wait_for "$SESSION_WAIT" session_gone "$session_main_title" ||
-        fail "the main window stayed after the program ended"
-    QT_SCALE_FACTOR=2 session_start "$shots/program-x2.log" "$program"
-    id=$(wait_x11_window "$session_main_title")
-    sleep 1 # the first paint
-    [[ $(session_client_size "$id") == "$((2 * width))x$((2 * height))" ]] ||
-        fail "the client area at scale 2 is $(session_client_size "$id")"
-    import -window "$id" "$shots/form1-x2.png"
-    [[ -s $shots/form1-x2.png ]] || fail "no screenshot at scale 2"
-    echo "scale 2: client $((2 * width))x$((2 * height))"
-}
-
-run_openbox() {
-    session_x11 openbox
-    session_start "$shots/program.log" "$program"
-    maximise_on_openbox "$session_main_title" form1
-    client_origin "$(session_viewable "$session_main_title")"
-    xdotool mousemove $((X + 192)) $((Y + 228)) click 1
-    maximise_on_openbox "$session_about_title" about
-    client_origin "$(session_viewable "$session_about_title")"
-    xdotool mousemove $((X + 496)) $((Y + 140)) click 1
-    wait_x11_window "$session_main_title" >/dev/null
-    x11_check "$session_main_title" form1-again
-    title_and_scale_2
-}
-
 # In a sanitizer build the program's exit is checked for leaks. Qt's Wayland
 # client leaves some of its objects to the process's end (tests/lsan.supp);
 # full stacks let the suppressions find them, also where the allocating
@@ -375,11 +281,10 @@ if [[ -n ${ASAN_OPTIONS:-} ]]; then
     export ASAN_OPTIONS=$ASAN_OPTIONS:fast_unwind_on_malloc=0
 fi
 
-session_need xdotool import xwininfo xprop wmctrl "$python"
+session_need xdotool import xwininfo "$python"
 case $desktop in
 wayland) run_weston ;;
 gnome) run_gnome ;;
-openbox) run_openbox ;;
 *) fail "unknown desktop $desktop" ;;
 esac
 echo "fixed_size ($desktop): both windows keep ${width}x$height"

@@ -4,9 +4,10 @@
 # alone, without a window manager ("bare") or under openbox: Tab to "About",
 # Space, Space on "OK"; the main window must have the keyboard again, on
 # "About", so that Space opens About once more; Enter on "OK", Shift+Tab to
-# "Exit" and the keypad's Enter end the program. It starts its own Xvfb
-# display; every wait is bounded; the program, the window manager and the
-# display end with the script, also when it fails.
+# "Exit" and the keypad's Enter end the program. Under openbox the program
+# runs at QT_SCALE_FACTOR=2, with a client area of twice 578 x 264 pixels.
+# It starts its own Xvfb display; every wait is bounded; the program, the
+# window manager and the display end with the script, also when it fails.
 set -euo pipefail
 . "$(dirname "$(readlink -f "$0")")/session.sh"
 
@@ -65,12 +66,17 @@ run() {
     # A display of its own, with openbox or without any window manager.
     if [[ $mode == openbox ]]; then
         session_x11 openbox
+        export QT_SCALE_FACTOR=2
     else
         session_x11
     fi
     session_start "$out/program-$mode.log" "$program"
 
     main=$(wait_for "the main window shown" session_viewable "$session_main_title")
+    local client=578x264
+    [[ $mode == bare ]] || client=1156x528
+    [[ $(session_client_size "$main") == "$client" ]] ||
+        fail "the client area is $(session_client_size "$main"), expected $client"
     wait_for "the keyboard on the main window at start" focus_in "$main" >/dev/null
 
     # Text1 -> Text3 -> Berechnen -> Text8 -> slider -> Exit -> About.
