@@ -11,8 +11,6 @@
 namespace kelvaro {
 namespace {
 
-constexpr std::optional<double> kNone = std::nullopt;
-
 std::string withSeparator(std::string text, char separator) {
     for (char& c : text) {
         if (c == '.') {
@@ -22,137 +20,90 @@ std::string withSeparator(std::string text, char separator) {
     return text;
 }
 
-// Text to number.
-struct ToDoubleRow {
-    const char* name;
+// Text to number: what the texts of numbers in the locale read as, with
+// the separator's other reading refused.
+struct NumberRow {
     char separator;
     const char* text;
-    std::optional<double> value;
+    double value;
 };
 
-class TextToNumber : public ::testing::TestWithParam<ToDoubleRow> {};
+const NumberRow kNumbers[] = {
+    {',', "4596736", 4596736},
+    {',', "1,5", 1.5},
+    {',', "4824,", 4824}, // a dangling separator
+    {',', ",5", 0.5},
+    {',', "-11284,7", -11284.7},
+    {',', "-1128", -1128},
+    {',', "+12", 12},
+    {',', "090", 90},
+    {',', "-0", 0},
+    {',', "  12,5  ", 12.5},
+    {',', "\t7\t", 7},
+    {',', "1,5E-05", 0.000015}, // an exponent as the program writes it
+    {',', "1E+15", 1e15},
+    {',', "2e3", 2000},
+    {',', "5,E2", 500},
+    {',', "1,7976931348623157E308", DBL_MAX},
+    {',', "1E-310", 1e-310}, // subnormal
+    {',', "1E-400", 0},      // underflows are zero
+    {',', "1E-99999999999", 0},
+    {',', "1E-0000000000400", 0},
+    {',', "0E999", 0},
+    {'.', "1.5", 1.5},
+    {'.', "5.", 5},
+    {'.', ".5", 0.5},
+    {'.', "1.5E-05", 0.000015},
+};
 
-TEST_P(TextToNumber, ReadsOnlyNumbersOfTheLocale) {
-    const ToDoubleRow& row = GetParam();
-    const std::optional<double> value = NumberFormat(row.separator).toDouble(row.text);
-    ASSERT_EQ(value.has_value(), row.value.has_value()) << '"' << row.text << '"';
-    if (value) {
-        EXPECT_EQ(*value, *row.value);
-        EXPECT_TRUE(std::isfinite(*value));
+TEST(TextToNumber, ReadsTheNumbersOfTheLocale) {
+    for (const NumberRow& row : kNumbers) {
+        const std::optional<double> value = NumberFormat(row.separator).toDouble(row.text);
+        ASSERT_TRUE(value.has_value()) << '"' << row.text << '"';
+        EXPECT_EQ(*value, row.value) << '"' << row.text << '"';
     }
+    // Many fraction digits below the range: 1E-384.
+    const std::string tiny = "0," + std::string(383, '0') + "1";
+    EXPECT_EQ(NumberFormat(',').toDouble(tiny), 0.0);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Rows, TextToNumber,
-    ::testing::Values(
-        ToDoubleRow{"de_whole", ',', "4596736", 4596736},
-        ToDoubleRow{"de_fraction", ',', "1,5", 1.5},
-        ToDoubleRow{"de_dangling_separator", ',', "4824,", 4824},
-        ToDoubleRow{"de_leading_separator", ',', ",5", 0.5},
-        ToDoubleRow{"de_negative", ',', "-11284,7", -11284.7},
-        ToDoubleRow{"de_negative_cut", ',', "-1128", -1128},
-        ToDoubleRow{"de_plus_sign", ',', "+12", 12},
-        ToDoubleRow{"de_leading_zeros", ',', "090", 90},
-        ToDoubleRow{"de_negative_zero", ',', "-0", 0},
-        ToDoubleRow{"de_blanks_around", ',', "  12,5  ", 12.5},
-        ToDoubleRow{"de_tabs_around", ',', "\t7\t", 7},
-        ToDoubleRow{"de_exponent_as_written", ',', "1,5E-05", 0.000015},
-        ToDoubleRow{"de_exponent_plus", ',', "1E+15", 1e15},
-        ToDoubleRow{"de_exponent_lower_case", ',', "2e3", 2000},
-        ToDoubleRow{"de_dangling_separator_exponent", ',', "5,E2", 500},
-        ToDoubleRow{"de_largest_double", ',', "1,7976931348623157E308", DBL_MAX},
-        ToDoubleRow{"de_subnormal", ',', "1E-310", 1e-310},
-        ToDoubleRow{"de_underflow_is_zero", ',', "1E-400", 0},
-        ToDoubleRow{"de_huge_negative_exponent", ',', "1E-99999999999", 0},
-        ToDoubleRow{"de_underflow_exponent_with_leading_zeros", ',', "1E-0000000000400", 0},
-        ToDoubleRow{"de_overflow_exponent_with_leading_zeros", ',', "1E0000000000400", kNone},
-        ToDoubleRow{
-            "de_underflow_many_fraction_digits", ',',
-            "0,000000000000000000000000000000000000000000000000000000000000000000000000000"
-            "00000000000000000000000000000000000000000000000000000000000000000000000000000"
-            "00000000000000000000000000000000000000000000000000000000000000000000000000000"
-            "00000000000000000000000000000000000000000000000000000000000000000000000000000"
-            "000000000000000000000000000000000000000000000000000000000000000000000000000001",
-            0},
-        ToDoubleRow{"de_zero_with_huge_exponent", ',', "0E999", 0},
-        ToDoubleRow{"de_point_is_no_separator", ',', "1.5", kNone},
-        ToDoubleRow{"de_point_grouping", ',', "1.000", kNone},
-        ToDoubleRow{"de_blank_grouping", ',', "1 000", kNone},
-        ToDoubleRow{"de_two_separators", ',', "1,2,3", kNone},
-        ToDoubleRow{"de_empty", ',', "", kNone}, ToDoubleRow{"de_blanks_only", ',', "   ", kNone},
-        ToDoubleRow{"de_lone_plus", ',', "+", kNone}, ToDoubleRow{"de_lone_minus", ',', "-", kNone},
-        ToDoubleRow{"de_lone_separator", ',', ",", kNone},
-        ToDoubleRow{"de_sign_and_separator", ',', "-,", kNone},
-        ToDoubleRow{"de_blank_after_sign", ',', "- 5", kNone},
-        ToDoubleRow{"de_two_signs", ',', "+-1", kNone},
-        ToDoubleRow{"de_dangling_exponent", ',', "1E", kNone},
-        ToDoubleRow{"de_exponent_sign_only", ',', "1E-", kNone},
-        ToDoubleRow{"de_exponent_without_digits_before", ',', "E5", kNone},
-        ToDoubleRow{"de_separator_before_exponent", ',', ",E5", kNone},
-        ToDoubleRow{"de_fractional_exponent", ',', "1E2,5", kNone},
-        ToDoubleRow{"de_letters", ',', "abc", kNone},
-        ToDoubleRow{"de_trailing_letter", ',', "12a", kNone},
-        ToDoubleRow{"de_hexadecimal", ',', "0x1A", kNone},
-        ToDoubleRow{"de_newline_after", ',', "5\n", kNone},
-        ToDoubleRow{"de_no_break_space_before", ',',
-                    "\xC2\xA0"
-                    "5",
-                    kNone},
-        ToDoubleRow{"de_inf", ',', "inf", kNone},
-        ToDoubleRow{"de_infinity", ',', "-Infinity", kNone},
-        ToDoubleRow{"de_nan", ',', "nan", kNone}, ToDoubleRow{"de_overflow", ',', "1E309", kNone},
-        ToDoubleRow{"de_negative_overflow", ',', "-1E309", kNone},
-        ToDoubleRow{"de_huge_exponent", ',', "1E99999999999", kNone},
-        ToDoubleRow{"c_fraction", '.', "1.5", 1.5},
-        ToDoubleRow{"c_dangling_separator", '.', "5.", 5},
-        ToDoubleRow{"c_leading_separator", '.', ".5", 0.5},
-        ToDoubleRow{"c_exponent_as_written", '.', "1.5E-05", 0.000015},
-        ToDoubleRow{"c_comma_is_no_separator", '.', "1,5", kNone},
-        ToDoubleRow{"c_comma_grouping", '.', "1,000", kNone},
-        ToDoubleRow{"c_lone_separator", '.', ".", kNone}),
-    [](const auto& info) { return std::string(info.param.name); });
+// Texts that are no number: the other separator or grouping, signs,
+// separators and exponents without digits, anything but blanks around the
+// number, C's words, hexadecimal, and values beyond the range.
+TEST(TextToNumber, RefusesEverythingElse) {
+    // clang-format off
+    for (const char* text : {"1.5", "1.000", "1 000", "1,2,3", "", "   ", "+", "-", ",", "-,", "- 5",
+                             "+-1", "1E", "1E-", "E5", ",E5", "1E2,5", "abc", "12a", "0x1A", "5\n",
+                             "\u00A05", "inf", "-Infinity", "nan", "1E309", "-1E309",
+                             "1E99999999999", "1E0000000000400"}) {
+        // clang-format on
+        EXPECT_FALSE(NumberFormat(',').toDouble(text).has_value()) << '"' << text << '"';
+    }
+    for (const char* text : {"1,5", "1,000", "."}) {
+        EXPECT_FALSE(NumberFormat('.').toDouble(text).has_value()) << '"' << text << '"';
+    }
+}
 
 // Texts read exactly as the C library reads them: the nearest double, the
-// sign of zero kept. The rows lie on both sides of the short texts that are
+// sign of zero kept. The texts lie on both sides of the short ones that are
 // read without a general decimal conversion (15 significant digits, 22
-// fraction digits).
-struct CorrectlyRoundedRow {
-    const char* name;
-    const char* text; // with a point, as strtod reads it
-};
-
-class TextToNearestNumber : public ::testing::TestWithParam<CorrectlyRoundedRow> {};
-
-TEST_P(TextToNearestNumber, GivesTheSameDoubleAsStrtodInBothLocales) {
-    const CorrectlyRoundedRow& row = GetParam();
-    const double expected = std::strtod(row.text, nullptr);
-    for (char separator : {'.', ','}) {
-        const std::optional<double> value =
-            NumberFormat(separator).toDouble(withSeparator(row.text, separator));
-        ASSERT_TRUE(value.has_value()) << separator;
-        EXPECT_EQ(*value, expected) << separator;
-        EXPECT_EQ(std::signbit(*value), std::signbit(expected)) << separator;
+// fraction digits); they are written with a point, as strtod reads them.
+TEST(TextToNearestNumber, GivesTheSameDoubleAsStrtodInBothLocales) {
+    for (const char* text :
+         {"0.1", "0.3", "4824.46222222222", "123456789012345", "12345678.9012345",
+          "1234567890123456", "9007199254740993", "0.30000000000000001", "0.0000000000000000000001",
+          "0.00000000000000000000001", "0000000000000000000012.5", "1.00000000000000000000",
+          "-0.000015", "-0", "-0.000"}) {
+        const double expected = std::strtod(text, nullptr);
+        for (char separator : {'.', ','}) {
+            const std::optional<double> value =
+                NumberFormat(separator).toDouble(withSeparator(text, separator));
+            ASSERT_TRUE(value.has_value()) << text << " " << separator;
+            EXPECT_EQ(*value, expected) << text << " " << separator;
+            EXPECT_EQ(std::signbit(*value), std::signbit(expected)) << text << " " << separator;
+        }
     }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Rows, TextToNearestNumber,
-    ::testing::Values(CorrectlyRoundedRow{"tenth", "0.1"}, CorrectlyRoundedRow{"third", "0.3"},
-                      CorrectlyRoundedRow{"written_average", "4824.46222222222"},
-                      CorrectlyRoundedRow{"fifteen_digits", "123456789012345"},
-                      CorrectlyRoundedRow{"fifteen_digits_with_fraction", "12345678.9012345"},
-                      CorrectlyRoundedRow{"sixteen_digits", "1234567890123456"},
-                      CorrectlyRoundedRow{"halfway_beyond_two_to_the_53", "9007199254740993"},
-                      CorrectlyRoundedRow{"seventeen_digits", "0.30000000000000001"},
-                      CorrectlyRoundedRow{"twenty_two_fraction_digits", "0.0000000000000000000001"},
-                      CorrectlyRoundedRow{"twenty_three_fraction_digits",
-                                          "0.00000000000000000000001"},
-                      CorrectlyRoundedRow{"leading_zeros_do_not_count", "0000000000000000000012.5"},
-                      CorrectlyRoundedRow{"trailing_zeros_count", "1.00000000000000000000"},
-                      CorrectlyRoundedRow{"negative_fraction", "-0.000015"},
-                      CorrectlyRoundedRow{"negative_zero", "-0"},
-                      CorrectlyRoundedRow{"negative_zero_fraction", "-0.000"}),
-    [](const auto& info) { return std::string(info.param.name); });
 
 // Numbers written like C's "%.15G" and texts read as whole numbers, rounded
 // half to even within 16 bits: the fuzz target checks both on its seeds
