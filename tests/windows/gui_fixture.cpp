@@ -29,6 +29,10 @@ double contrast(QRgb a, QRgb b) {
     return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
 }
 
+QRect placeOf(const QWidget* widget) {
+    return QRect(widget->mapTo(widget->window(), QPoint(0, 0)), widget->size());
+}
+
 GuiFixture::GuiFixture() : program_(NumberFormat(',')), gui_(program_) {
     gui_.start();
     settle();

@@ -7,6 +7,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QRect>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QString>
@@ -21,6 +22,9 @@ namespace kelvaro {
 
 // The contrast of two colours as WCAG 2 measures it, from 1 to 21.
 double contrast(QRgb a, QRgb b);
+
+// The widget's rectangle in the client area of its window.
+QRect placeOf(const QWidget* widget);
 
 // The program with its real windows, started in a German setting (decimal
 // comma), driven by input events as a user would drive it.

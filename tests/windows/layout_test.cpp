@@ -34,11 +34,6 @@ namespace {
                                          << twips << " twips = " << exact << " px";
 }
 
-// The control's rectangle in the client area of its window.
-QRect placeOf(const QWidget* widget) {
-    return QRect(widget->mapTo(widget->window(), QPoint(0, 0)), widget->size());
-}
-
 // A line one or two pixels thick from one end point to the other.
 void expectLine(const ControlLayout& row, const QRect& place) {
     // Turned for a vertical line, so that x runs along it.

@@ -36,11 +36,6 @@ QPalette darkScheme() {
     return dark;
 }
 
-// The control's rectangle in the client area of its window.
-QRect placeOf(const QWidget* widget) {
-    return QRect(widget->mapTo(widget->window(), QPoint(0, 0)), widget->size());
-}
-
 class LightColoursTest : public GuiFixture {
 protected:
     static void SetUpTestSuite() {

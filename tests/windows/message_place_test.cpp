@@ -66,11 +66,6 @@ protected:
         }
         return ::testing::AssertionSuccess();
     }
-
-    // The place of a control in the window's client area.
-    QRect placeOf(const QWidget* widget) const {
-        return QRect(widget->mapTo(form1(), QPoint(0, 0)), widget->size());
-    }
 };
 
 using MessagePlaceTest = MessageFixture;
