@@ -62,19 +62,19 @@ key() {
 
 run() {
     local program=$1
-    local main about
-    # A display of its own, with openbox or without any window manager.
+    local main about client=578x264
+    # A display of its own, with openbox (at twice the scale) or without any
+    # window manager.
     if [[ $mode == openbox ]]; then
         session_x11 openbox
         export QT_SCALE_FACTOR=2
+        client=1156x528
     else
         session_x11
     fi
     session_start "$out/program-$mode.log" "$program"
 
     main=$(wait_for "the main window shown" session_viewable "$session_main_title")
-    local client=578x264
-    [[ $mode == bare ]] || client=1156x528
     [[ $(session_client_size "$main") == "$client" ]] ||
         fail "the client area is $(session_client_size "$main"), expected $client"
     wait_for "the keyboard on the main window at start" focus_in "$main" >/dev/null
