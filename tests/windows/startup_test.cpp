@@ -2,6 +2,8 @@
 // and the window icon.
 #include "gui_fixture.h"
 
+#include <QImage>
+
 #include <algorithm>
 #include <string>
 #include <vector>
@@ -31,6 +33,38 @@ TEST_F(StartupTest, SizeCaptionsShowTheirWholeValueInTheToolTip) {
     EXPECT_EQ(label("Label22")->toolTip().toStdString(), "84,375 MB");
     EXPECT_EQ(caption("Label22"), "84,375");
     EXPECT_EQ(label("Label13")->toolTip().toStdString(), caption("Label13") + " MB");
+}
+
+// A result cut to five characters can be wider than its box: the box shows
+// its first digits, with the field's own margin before them, as a figure is
+// read; also after the user has been in the box, where Tab selected all of
+// it and so showed its end. At 121 minutes the minimum is (4847 + 500) / 2 =
+// 2673,5, at 125 minutes (4687 + 500) / 2 = 2593,5.
+TEST_F(StartupTest, ResultWiderThanItsBoxShowsItsStart) {
+    QLineEdit* minimum = field("Text12");
+    const auto firstInk = [minimum] {
+        const QImage drawn = minimum->grab().toImage();
+        const QRgb back = drawn.pixel(drawn.width() / 2, 2);
+        int first = drawn.width();
+        for (int y = 3; y < drawn.height() - 3; ++y) {
+            for (int x = 2; x < drawn.width() - 2; ++x) {
+                if (contrast(drawn.pixel(x, y), back) >= 3.0) {
+                    first = std::min(first, x);
+                }
+            }
+        }
+        return first;
+    };
+    dragSliderTo(121);
+    ASSERT_EQ(text("Text12"), "2673,");
+    EXPECT_GT(firstInk(), 3) << "the first digit runs into the field's left edge";
+
+    minimum->setFocus(Qt::TabFocusReason);
+    minimum->grab();
+    field("Text1")->setFocus(Qt::TabFocusReason);
+    dragSliderTo(125);
+    ASSERT_EQ(text("Text12"), "2593,");
+    EXPECT_GT(firstInk(), 3) << "after the box had the focus";
 }
 
 // The window carries the program's icon drawn at each size a desktop asks

@@ -59,7 +59,10 @@ void showText(QLineEdit& edit, const QString& text) {
     if (edit.text() == text) {
         return;
     }
-    const int cursor = cursorAfter(edit.text(), edit.cursorPosition(), text);
+    // A result nobody types in shows its start, where a figure is read from,
+    // also when the text is wider than its box.
+    const int cursor =
+        edit.isReadOnly() ? 0 : cursorAfter(edit.text(), edit.cursorPosition(), text);
     const QSignalBlocker blocker(edit);
     edit.setText(text);
     edit.setCursorPosition(cursor);
