@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds the Debian package into a scratch folder and checks its name, its
-# control fields, its dependencies and that it holds what `cmake --install`
-# lays down under /usr.
+# version, its dependencies and that it holds what `cmake --install` lays
+# down under /usr. Lintian checks the rest: the control fields' form, the
+# files' owners, stripped programs, RELRO, icon sizes and the manual page.
 #
 # Usage: check_debian_package.sh CMAKE CPACK BUILD_DIR VERSION
 set -euo pipefail
@@ -33,14 +34,9 @@ if [[ ! -f $deb ]]; then
     exit 1
 fi
 
+# The name, made from the control fields, gives the package, its version and
+# its architecture.
 field() { dpkg-deb -f "$deb" "$1"; }
-[[ $(field Package) == kelvaro ]] || fail "Package is '$(field Package)'"
-[[ $(field Version) == "$version" ]] || fail "Version is '$(field Version)'"
-[[ $(field Architecture) == "$arch" ]] || fail "Architecture is '$(field Architecture)'"
-[[ $(field Maintainer) == "Kelvaro-Entwickler <kelvaro@example.org>" ]] ||
-    fail "Maintainer is '$(field Maintainer)'"
-[[ $(field Section) == video ]] || fail "Section is '$(field Section)'"
-[[ -n $(field Description | sed -n 2p) ]] || fail "Description has no long text"
 
 # Depends: the packages that hold the libraries the program links here (their
 # names change between releases, as with the 64-bit time_t transition), plus
@@ -63,7 +59,7 @@ for package in "${required[@]}"; do
     grep -qx "$package" <<<"$depends" || fail "Depends lacks $package: $(field Depends)"
 done
 
-# Contents: the same files as an install into /usr, owned by root.
+# Contents: the same files as an install into /usr.
 DESTDIR=$work/stage "$cmake" --install "$build" --prefix /usr >/dev/null
 if ! content_diff=$(diff \
     <(cd "$work/stage" && find . -type f -o -type l | sort) \
@@ -71,27 +67,19 @@ if ! content_diff=$(diff \
     fail "package contents differ from the install tree (< missing, > extra):"
     echo "$content_diff" >&2
 fi
-owners=$(dpkg-deb --fsys-tarfile "$deb" | tar -tv | awk '{print $2}' | sort -u)
-[[ $owners == root/root ]] || fail "files not owned by root/root: $owners"
 
-# The packaged program and plugin are built and stripped as Debian's own: no
-# debug sections, no compiler notes, symbols bound at start-up and read-only
-# relocations.
+# The packaged program and plugin keep no compiler notes and bind their
+# symbols at start-up, as Debian's own do (lintian does not look for these).
 mkdir "$work/unpacked"
 dpkg-deb -x "$deb" "$work/unpacked"
-[[ -e $work/unpacked/usr/bin/kelvaro ]] || fail "no usr/bin/kelvaro"
 while IFS= read -r -d '' path; do
     [[ $(file -b "$path") == ELF* ]] || continue
     name=${path#"$work/unpacked/"}
-    [[ $(file -b "$path") == *", stripped"* ]] || fail "$name is not stripped"
     sections=$(readelf -SW "$path" | sed -n 's/^ *\[ *[0-9]*\] \([^ ]*\) .*/\1/p')
     for section in .comment .note; do
         ! grep -qx -- "$section" <<<"$sections" || fail "$name keeps its $section section"
     done
-    dynamic=$(readelf -dW "$path")
-    grep -q 'FLAGS.*\bNOW\b' <<<"$dynamic" || fail "$name is not linked with -z now"
-    segments=$(readelf -lW "$path")
-    grep -q GNU_RELRO <<<"$segments" || fail "$name is not linked with -z relro"
+    readelf -dW "$path" | grep -q 'FLAGS.*\bNOW\b' || fail "$name is not linked with -z now"
 done < <(find "$work/unpacked" -type f -print0)
 
 # Debian's package checker finds no error and nothing to warn about.
