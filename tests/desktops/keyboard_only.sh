@@ -24,36 +24,35 @@ fail() {
     exit 1
 }
 
-# Waits until the command prints something; prints that.
+# Waits until the command succeeds.
 wait_for() {
     local what=$1
     shift
-    session_await "$wait_seconds" "$@" || fail "$what: not within $wait_seconds s"
+    session_wait_for "$wait_seconds" "$@" || fail "$what: not within $wait_seconds s"
 }
 
-# Waits until no window has that title.
-wait_gone() {
-    session_wait_for "$wait_seconds" session_gone "$2" || fail "$1: not within $wait_seconds s"
+# The viewable window of that title, once it shows.
+shown() {
+    wait_for "$1" session_showing "$2"
+    session_viewable "$2"
 }
 
 # The window that has the X keyboard focus, as a decimal id ("" for none).
 focus_window() { xdotool getwindowfocus -f 2>/dev/null || true; }
 
-# Prints "yes" once the window or one of its children has the focus.
+# Whether the window or one of its children has the focus.
 focus_in() {
     local want=$(($1)) focused root
     focused=$(focus_window)
     root=$(($(xwininfo -root | awk '/Window id:/ {print $4}')))
     # Qt may give the focus to a child of its top-level window.
     while [[ -n $focused ]] && ((focused != 0 && focused != root)); do
-        if ((focused == want)); then
-            echo yes
-            return 0
-        fi
+        ((focused != want)) || return 0
         focused=$(xwininfo -children -id "$focused" 2>/dev/null |
             awk '/Parent window id:/ {print $4}')
         focused=$((${focused:-0}))
     done
+    return 1
 }
 
 key() {
@@ -74,35 +73,32 @@ run() {
     fi
     session_start "$out/program-$mode.log" "$program"
 
-    main=$(wait_for "the main window shown" session_viewable "$session_main_title")
+    main=$(shown "the main window shown" "$session_main_title")
     [[ $(session_client_size "$main") == "$client" ]] ||
         fail "the client area is $(session_client_size "$main"), expected $client"
-    wait_for "the keyboard on the main window at start" focus_in "$main" >/dev/null
+    wait_for "the keyboard on the main window at start" focus_in "$main"
 
     # Text1 -> Text3 -> Berechnen -> Text8 -> slider -> Exit -> About.
     key Tab Tab Tab Tab Tab Tab space
-    about=$(wait_for "About opened with Tab and Space" session_viewable "$session_about_title")
-    wait_gone "the main window hidden" "$session_main_title"
-    wait_for "the keyboard on the About window" focus_in "$about" >/dev/null
+    about=$(shown "About opened with Tab and Space" "$session_about_title")
+    wait_for "the main window hidden" session_gone "$session_main_title"
+    wait_for "the keyboard on the About window" focus_in "$about"
 
     key space
-    wait_for "the main window back after Space on OK" session_viewable "$session_main_title" >/dev/null
-    wait_gone "About hidden" "$session_about_title"
-    wait_for "the keyboard back on the main window after OK" focus_in "$main" >/dev/null
+    wait_for "the main window back after Space on OK" session_showing "$session_main_title"
+    wait_for "About hidden" session_gone "$session_about_title"
+    wait_for "the keyboard back on the main window after OK" focus_in "$main"
     # The focus is back on "About": Space opens it again.
     key space
     wait_for "About opened again by Space on the button that had the focus" \
-        session_viewable "$session_about_title" >/dev/null
-    wait_for "the keyboard on the About window again" focus_in "$about" >/dev/null
+        session_showing "$session_about_title"
+    wait_for "the keyboard on the About window again" focus_in "$about"
 
     key Return
-    wait_for "the main window back after Enter on OK" session_viewable "$session_main_title" >/dev/null
-    wait_for "the keyboard back on the main window after Enter" focus_in "$main" >/dev/null
+    wait_for "the main window back after Enter on OK" session_showing "$session_main_title"
+    wait_for "the keyboard back on the main window after Enter" focus_in "$main"
     key shift+Tab KP_Enter
-    local status=0
-    session_exit_status "$session_program" || status=$?
-    ((status != 124)) || fail "the keypad's Enter on \"Exit\" did not end the program"
-    ((status == 0)) || fail "the program ended with status $status (see $out/program-$mode.log)"
+    session_ended "the keypad's Enter on \"Exit\""
     echo "keyboard_only ($mode): About and back twice, the focus returned each time, Exit by keypad Enter"
 }
 

@@ -65,9 +65,13 @@ session_viewable() {
     fi
 }
 
-# session_gone TITLE: succeeds when no viewable window has that title.
+# session_showing TITLE and session_gone TITLE: whether a viewable window
+# has that title.
+session_showing() {
+    [[ -n $(session_viewable "$1") ]]
+}
 session_gone() {
-    [[ -z $(session_viewable "$1") ]]
+    ! session_showing "$1"
 }
 
 # session_wait_for SECONDS COMMAND...: runs COMMAND every tenth of a second
@@ -77,22 +81,6 @@ session_wait_for() {
     shift
     for ((i = 0; i < seconds * 10; ++i)); do
         "$@" >/dev/null 2>&1 && return 0
-        sleep 0.1
-    done
-    return 1
-}
-
-# session_await SECONDS COMMAND...: runs COMMAND every tenth of a second
-# until it prints something, and prints that; fails after SECONDS.
-session_await() {
-    local seconds=$1 i got
-    shift
-    for ((i = 0; i < seconds * 10; ++i)); do
-        got=$("$@" 2>/dev/null) || true
-        if [[ -n $got ]]; then
-            echo "$got"
-            return 0
-        fi
         sleep 0.1
     done
     return 1
@@ -142,18 +130,20 @@ session_window() {
     session_fail "no window \"$1\" within $SESSION_WAIT s"
 }
 
-# session_exit_status PID: waits up to SESSION_WAIT seconds for the process
-# to end and returns its exit status; 124 if it still runs.
-session_exit_status() {
-    local i
-    for ((i = 0; i < SESSION_WAIT * 10; ++i)); do
-        if ! session_alive "$1"; then
-            wait "$1"
-            return
+# session_ended WHAT: waits up to SESSION_WAIT seconds for the program to
+# end after WHAT, with status 0; else calls the test's own fail.
+session_ended() {
+    local i status=124
+    for ((i = 0; i < SESSION_WAIT * 10 && status == 124; ++i)); do
+        if session_alive "$session_program"; then
+            sleep 0.1
+        else
+            wait "$session_program" && status=0 || status=$?
         fi
-        sleep 0.1
     done
-    return 124
+    ((status != 124)) || fail "$1 did not end the program"
+    ((status == 0)) || fail "the program ended with status $status after $1"
+    echo "$1: the program ended with status 0"
 }
 
 # The size of an X11 window's client area, "WIDTHxHEIGHT".
