@@ -2,6 +2,7 @@
 // variable decides, and the locale's own numeric data where the machine has
 // the locale, its language where it has not.
 #include "locale/decimal_separator.h"
+#include "scoped_variable.h"
 
 #include <gtest/gtest.h>
 
@@ -9,7 +10,6 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <optional>
 #include <string>
 #include <unistd.h>
 
@@ -60,24 +60,6 @@ private:
 
     fs::path dir_;
     bool ok_ = false;
-};
-
-// Sets or unsets a variable for the test's lifetime and restores it after.
-class ScopedVariable {
-public:
-    ScopedVariable(const char* name, const char* value) : name_(name) {
-        if (const char* old = std::getenv(name)) {
-            old_ = old;
-        }
-        value ? setenv(name, value, 1) : unsetenv(name);
-    }
-    ~ScopedVariable() { old_ ? setenv(name_, old_->c_str(), 1) : unsetenv(name_); }
-    ScopedVariable(const ScopedVariable&) = delete;
-    ScopedVariable& operator=(const ScopedVariable&) = delete;
-
-private:
-    const char* name_;
-    std::optional<std::string> old_;
 };
 
 constexpr const char* kUnset = nullptr;

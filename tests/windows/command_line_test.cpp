@@ -1,10 +1,9 @@
 #include "command_line.h"
 #include "display_check.h"
+#include "scoped_variable.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <optional>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -128,23 +127,12 @@ TEST(DisplayCheck, APlatformAWaylandOrARunningXServerIsADisplay) {
         {"remote_display_argument", {"", "elsewhere:0"}, nullptr, nullptr, nullptr, true},
         {"missing_local_display_argument", {"", ":99999"}, nullptr, nullptr, "elsewhere:0", false},
     };
-    const char* names[] = {"QT_QPA_PLATFORM", "WAYLAND_DISPLAY", "DISPLAY"};
-    std::optional<std::string> saved[3];
-    for (int i = 0; i < 3; ++i) {
-        if (const char* value = std::getenv(names[i])) {
-            saved[i] = value;
-        }
-    }
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
-        const char* values[] = {row.platform, row.wayland, row.display};
-        for (int i = 0; i < 3; ++i) {
-            values[i] ? setenv(names[i], values[i], 1) : unsetenv(names[i]);
-        }
+        const ScopedVariable platform("QT_QPA_PLATFORM", row.platform);
+        const ScopedVariable wayland("WAYLAND_DISPLAY", row.wayland);
+        const ScopedVariable display("DISPLAY", row.display);
         EXPECT_EQ(displayAvailable(row.commandLine), row.available);
-    }
-    for (int i = 0; i < 3; ++i) {
-        saved[i] ? setenv(names[i], saved[i]->c_str(), 1) : unsetenv(names[i]);
     }
 }
 
