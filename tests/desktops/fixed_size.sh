@@ -46,7 +46,7 @@ frame_width=$((width + 6)) frame_height=$((height + 33))
 box=()
 
 shoot() {
-    import -window "$output_window" "$shots/$1.png" 2>/dev/null
+    import -window "$session_output" "$shots/$1.png" 2>/dev/null
 }
 
 # On a desktop with a background of its own, the window is what differs
@@ -178,8 +178,6 @@ showing_about() {
 
 run_weston() {
     session_wayland
-    output_window=$(session_weston_window)
-    xdotool windowfocus --sync "$output_window" || fail "the keyboard could not be given to Weston"
     park
     session_start "$shots/program.log" "$program"
     maximise_on_weston form1
@@ -224,8 +222,6 @@ tokens_each_used_once() {
 
 run_gnome() {
     session_gnome
-    output_window=$(session_gnome_window)
-    xdotool windowfocus --sync "$output_window" || fail "the keyboard could not be given to mutter"
     park
     sleep 1
     shoot empty

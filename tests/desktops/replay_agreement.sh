@@ -15,9 +15,6 @@ replay=$1 sessions=$2 desktop=$3 golden=$4 count=$5 seed=$6
 case $desktop in
 wayland)
     session_wayland
-    session_need xdotool
-    xdotool windowfocus --sync "$(session_weston_window)" ||
-        session_fail "the keyboard could not be given to Weston's window"
     export KELVARO_REPLAY_KEYBOARD=xdotool
     ;;
 openbox) session_x11 openbox ;;

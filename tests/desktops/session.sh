@@ -8,7 +8,8 @@
 # and DBUS_SESSION_BUS_ADDRESS (a session bus of its own, as a desktop has:
 # without one, the first program on the display would start a bus for the
 # display, which outlives the test); the Wayland sessions also export
-# WAYLAND_DISPLAY and XDG_RUNTIME_DIR. A test adds the processes it starts to
+# WAYLAND_DISPLAY and XDG_RUNTIME_DIR, and set session_output to the
+# compositor's output window, which has the X keyboard focus. A test adds the processes it starts to
 # session_pids. Every process started is ended, and the scratch directory
 # removed, when the shell exits (an EXIT trap; a test that sets its own should
 # call session_end from it). Every wait is bounded by SESSION_WAIT seconds.
@@ -225,27 +226,34 @@ INI
         --config="$session_dir/weston.ini" \
         --width="${SESSION_WESTON_SIZE%x*}" --height="${SESSION_WESTON_SIZE#*x}" \
         >"$session_dir/weston.log" 2>&1 &
-    session_compositor_up Weston $! "$socket" session_weston_window "$session_dir/weston.log"
+    session_compositor_up Weston $! "$socket" '"Weston Compositor' "$session_dir/weston.log"
 }
 
-# session_compositor_up NAME PID SOCKET WINDOW_CHECK LOG: waits for a nested
-# Wayland compositor's socket and output window, and makes it the display of
-# the programs started from here on.
+# session_compositor_up NAME PID SOCKET TITLE LOG: waits for a nested
+# Wayland compositor's socket and its output window (the X11 window whose
+# title begins with TITLE), sets session_output to that window and gives it
+# the keyboard, and makes the compositor the display of the programs started
+# from here on.
 session_compositor_up() {
-    local name=$1 pid=$2 socket=$3 window=$4 log=$5
+    local name=$1 pid=$2 socket=$3 title=$4 log=$5
     session_pids+=("$pid")
+    session_need xdotool
     session_wait_for "$SESSION_WAIT" test -S "$XDG_RUNTIME_DIR/$socket" ||
         session_fail "$name made no socket within $SESSION_WAIT s: $(tail -5 "$log")"
-    session_wait_for "$SESSION_WAIT" "$window" ||
+    session_wait_for "$SESSION_WAIT" session_output_window "$title" ||
         session_fail "$name's output window did not show within $SESSION_WAIT s"
     session_alive "$pid" || session_fail "$name ended: $(tail -5 "$log")"
+    session_output=$(session_output_window "$title")
+    xdotool windowfocus --sync "$session_output" ||
+        session_fail "the keyboard could not be given to $name's output window"
     export WAYLAND_DISPLAY=$socket
     export QT_QPA_PLATFORM=wayland
 }
 
-# The X11 window that shows Weston's output.
-session_weston_window() {
-    xwininfo -root -children | awk '/"Weston Compositor/ {print $1; found = 1; exit} END {exit !found}'
+# session_output_window TITLE: prints the id of the top-level X11 window
+# whose title, with its opening quote, begins with TITLE.
+session_output_window() {
+    xwininfo -root -children | awk -v t="$1" 'index($0, t) {print $1; found = 1; exit} END {exit !found}'
 }
 
 # Mutter, as GNOME runs it, nested on Xvfb and without Xwayland. It shows its
@@ -259,10 +267,5 @@ session_gnome() {
     MUTTER_DEBUG_DUMMY_MODE_SPECS=$SESSION_WESTON_SIZE \
         mutter --wayland --nested --no-x11 --wayland-display="$socket" \
         >"$session_dir/mutter.log" 2>&1 &
-    session_compositor_up mutter $! "$socket" session_gnome_window "$session_dir/mutter.log"
-}
-
-# The X11 window that shows mutter's output.
-session_gnome_window() {
-    xwininfo -root -children | awk '/"mutter"/ {print $1; found = 1; exit} END {exit !found}'
+    session_compositor_up mutter $! "$socket" '"mutter"' "$session_dir/mutter.log"
 }
