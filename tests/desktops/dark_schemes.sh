@@ -16,31 +16,28 @@ fail() {
     exit 1
 }
 
-# Moves the pointer onto the control of that name, from the layout table: its
-# centre, or as far from its right edge as the fifth argument says.
-point_at() {
-    local window=$1 name=$2 left=$3 top=$4 from_right=${5:-}
-    local x y
-    read -r x y < <(awk -F'\t' -v w="$window" -v n="$name" -v r="$from_right" \
-        '$1 == w && $2 == n {
-            l = int($4 / 15 + 0.5); wide = int($6 / 15 + 0.5)
-            printf "%d %d\n", (r == "" ? l + int(wide / 2) : l + wide - r), int($5 / 15 + 0.5) + int($7 / 30)
-        }' "$layout")
-    [[ -n $x ]] || fail "no control $name in $window"
-    xdotool mousemove --sync $((left + x)) $((top + y))
-}
-
-click_control() {
-    point_at "$@"
-    xdotool click 1
-}
-
-# The place of a control in the client area, "left top right bottom" in pixels.
+# The place of a control in the client area, "left top right bottom" in
+# pixels, from the layout table.
 rect_of() {
     awk -F'\t' -v w="$1" -v n="$2" '$1 == w && $2 == n {
         l = int($4 / 15 + 0.5); t = int($5 / 15 + 0.5)
         printf "%d %d %d %d\n", l, t, l + int($6 / 15 + 0.5) - 1, t + int($7 / 15 + 0.5) - 1
     }' "$layout"
+}
+
+# Moves the pointer onto the control of that name: its centre, or as far
+# from its right edge as the fifth argument says.
+point_at() {
+    local window=$1 name=$2 left=$3 top=$4 from_right=${5:-} x0 y0 x1 y1 x
+    read -r x0 y0 x1 y1 < <(rect_of "$window" "$name") || fail "no control $name in $window"
+    x=$(((x0 + x1) / 2))
+    [[ -z $from_right ]] || x=$((x1 + 1 - from_right))
+    xdotool mousemove --sync $((left + x)) $((top + (y0 + y1) / 2))
+}
+
+click_control() {
+    point_at "$@"
+    xdotool click 1
 }
 
 # Whether the picture (or the rectangle X0 Y0 X1 Y1 of it) shows the colour.
