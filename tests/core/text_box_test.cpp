@@ -57,7 +57,6 @@ TEST_P(TextBoxKeys, TypeAndDeleteWholeCharactersWithinTheMaximum) {
 INSTANTIATE_TEST_SUITE_P(
     Rows, TextBoxKeys,
     ::testing::Values(
-        KeysRow{"full_box_refuses", 3, "120", {"5"}, "120", {false}},
         KeysRow{"fills_then_refuses", 3, "1", {"2", "0", "5"}, "120", {true, true, false}},
         KeysRow{"umlaut_is_one_character", 3, "ab", {"\xC3\xA4", "x"}, "ab\xC3\xA4", {true, false}},
         KeysRow{

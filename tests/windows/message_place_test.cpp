@@ -100,8 +100,6 @@ struct PlaceCase {
 };
 
 const PlaceCase kPlaceCases[] = {
-    {"below_at_the_fields_left", {10, 10, 100, 20}, {200, 40}, false, {10, 32}},
-    {"above_as_preferred", {10, 100, 100, 20}, {200, 40}, true, {10, 58}},
     {"below_where_above_has_no_room", {10, 30, 100, 20}, {200, 40}, true, {10, 52}},
     // 222 + 40 ends at 262, two pixels above the bottom edge.
     {"below_to_the_last_pixel", {10, 200, 100, 20}, {200, 40}, false, {10, 222}},

@@ -49,7 +49,6 @@ INSTANTIATE_TEST_SUITE_P(
                       Press{"between the buttons", kMain, {555, 15}, Part::Title},
                       Press{"minimise, right edge", kMain, {552.9, 23.9}, Part::Minimise},
                       Press{"a third button's place", kMain, {521, 15}, Part::Title},
-                      Press{"caption", kMain, {292, 15}, Part::Title},
                       Press{"above the close button", kMain, {567, 2}, Part::Title},
                       Press{"left border beside the bar", kMain, {1, 15}, Part::Title},
                       Press{"left border below the bar", kMain, {1, 100}, Part::Border},
