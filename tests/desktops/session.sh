@@ -9,12 +9,12 @@
 # without one, the first program on the display would start a bus for the
 # display, which outlives the test); the Wayland sessions also export
 # WAYLAND_DISPLAY and XDG_RUNTIME_DIR, and set session_output to the
-# compositor's output window, which has the X keyboard focus. A test adds the processes it starts to
-# session_pids. Every process started is ended, and the scratch directory
-# removed, when the shell exits (an EXIT trap; a test that sets its own should
-# call session_end from it). Every wait is bounded by SESSION_WAIT seconds.
-# Where SESSION_LOGS is set, the logs of the session (Xvfb, the bus, the
-# window manager, the compositor) are copied to files
+# compositor's output window, which has the X keyboard focus. A test adds the
+# processes it starts to session_pids. Every process started is ended, and
+# the scratch directory removed, when the shell exits (an EXIT trap; a test
+# that sets its own should call session_end from it). Every wait is bounded
+# by SESSION_WAIT seconds. Where SESSION_LOGS is set, the logs of the session
+# (Xvfb, the bus, the window manager, the compositor) are copied to files
 # whose names begin with it before the scratch directory goes.
 
 # The program's window titles, by which the tests find its windows. CTest
