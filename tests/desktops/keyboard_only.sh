@@ -76,6 +76,10 @@ run() {
     main=$(shown "the main window shown" "$session_main_title")
     [[ $(session_client_size "$main") == "$client" ]] ||
         fail "the client area is $(session_client_size "$main"), expected $client"
+    # Without a window manager, the window's own placing shows: centred on the
+    # 1280 x 800 screen.
+    [[ $mode == openbox || $(session_client_origin "$main") == "351 268" ]] ||
+        fail "the window stands at $(session_client_origin "$main"), not centred at 351 268"
     wait_for "the keyboard on the main window at start" focus_in "$main"
 
     # Text1 -> Text3 -> Berechnen -> Text8 -> slider -> Exit -> About.

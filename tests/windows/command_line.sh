@@ -92,6 +92,12 @@ run_without_display --frobnicate
 expected_error='kelvaro: unbekannte Option „--frobnicate“; „kelvaro --help“ zeigt, welche es gibt.'
 [[ $(cat "$err") == "$expected_error" ]] || fail "--frobnicate: standard error is '$(cat "$err")'"
 
+# --- without a display the program says so and ends with status 1 ----------
+run_without_display
+((status == 1)) || fail "without a display: exit status $status, expected 1"
+[[ ! -s $out && $(cat "$err") == "Kelvaro kann kein Fenster öffnen: "* ]] ||
+    fail "without a display: standard error is '$(cat "$err")'"
+
 # --- with a display the help ends at once as well ---------------------------
 status=0
 DISPLAY=$display timeout --kill-after=2 20 env -u WAYLAND_DISPLAY \

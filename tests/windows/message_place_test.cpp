@@ -64,6 +64,16 @@ TEST_F(MessagePlaceTest, CalculationFailureStandsAboveTheResults) {
     for (const char* button : {"Command1", "Command2", "Command3"}) {
         EXPECT_FALSE(message.intersects(placeOf(control(button)))) << button;
     }
+    // The next good run takes the message away.
+    replaceText(field("Text9"), "1");
+    click(control<QPushButton>("Command1"));
+    EXPECT_TRUE(messageLabels().empty());
+    // A field reported again shows its latest report: 0 minutes, refused as
+    // typed and then by the run.
+    replaceText(field("Text1"), "0");
+    click(control<QPushButton>("Command1"));
+    ASSERT_EQ(messageLabels().size(), 1u);
+    EXPECT_EQ(messageLabels().front()->text().toStdString(), "Die Spielzeit darf nicht 0 sein.");
 }
 
 // With several fields marked, the message belongs to the first in the order
