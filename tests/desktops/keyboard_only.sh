@@ -5,7 +5,8 @@
 # Space, Space on "OK"; the main window must have the keyboard again, on
 # "About", so that Space opens About once more; Enter on "OK", Shift+Tab to
 # "Exit" and the keypad's Enter end the program. Under openbox the program
-# runs at QT_SCALE_FACTOR=2, with a client area of twice 578 x 264 pixels.
+# runs at QT_SCALE_FACTOR=2, with a client area of twice 578 x 264 pixels;
+# without a window manager the window must open centred on the screen.
 # It starts its own Xvfb display; every wait is bounded; the program, the
 # window manager and the display end with the script, also when it fails.
 set -euo pipefail
