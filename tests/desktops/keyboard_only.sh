@@ -32,12 +32,6 @@ wait_for() {
     session_wait_for "$wait_seconds" "$@" || fail "$what: not within $wait_seconds s"
 }
 
-# The viewable window of that title, once it shows.
-shown() {
-    wait_for "$1" session_showing "$2"
-    session_viewable "$2"
-}
-
 # The window that has the X keyboard focus, as a decimal id ("" for none).
 focus_window() { xdotool getwindowfocus -f 2>/dev/null || true; }
 
@@ -74,7 +68,7 @@ run() {
     fi
     session_start "$out/program-$mode.log" "$program"
 
-    main=$(shown "the main window shown" "$session_main_title")
+    main=$(session_window "$session_main_title")
     [[ $(session_client_size "$main") == "$client" ]] ||
         fail "the client area is $(session_client_size "$main"), expected $client"
     # Without a window manager, the window's own placing shows: centred on the
@@ -85,7 +79,7 @@ run() {
 
     # Text1 -> Text3 -> Berechnen -> Text8 -> slider -> Exit -> About.
     key Tab Tab Tab Tab Tab Tab space
-    about=$(shown "About opened with Tab and Space" "$session_about_title")
+    about=$(session_window "$session_about_title")
     wait_for "the main window hidden" session_gone "$session_main_title"
     wait_for "the keyboard on the About window" focus_in "$about"
 

@@ -29,7 +29,12 @@ SESSION_WESTON_SIZE=${SESSION_WESTON_SIZE:-1024x700}
 session_dir=""
 session_pids=()
 
+# Ends the test; a test's own fail, where it has one, tells more first (the
+# program's log, a screenshot).
 session_fail() {
+    if declare -F fail >/dev/null; then
+        fail "$@"
+    fi
     echo "session: $*" >&2
     exit 1
 }
@@ -132,7 +137,7 @@ session_window() {
 }
 
 # session_ended WHAT: waits up to SESSION_WAIT seconds for the program to
-# end after WHAT, with status 0; else calls the test's own fail.
+# end after WHAT, with status 0; fails otherwise.
 session_ended() {
     local i status=124
     for ((i = 0; i < SESSION_WAIT * 10 && status == 124; ++i)); do
@@ -142,8 +147,8 @@ session_ended() {
             wait "$session_program" && status=0 || status=$?
         fi
     done
-    ((status != 124)) || fail "$1 did not end the program"
-    ((status == 0)) || fail "the program ended with status $status after $1"
+    ((status != 124)) || session_fail "$1 did not end the program"
+    ((status == 0)) || session_fail "the program ended with status $status after $1"
     echo "$1: the program ended with status 0"
 }
 
