@@ -130,6 +130,18 @@ std::string plainText(const NumberParts& parts) {
     return out;
 }
 
+// The exponent's value; leading zeros count for nothing and nine digits
+// decide, which is far beyond any double's.
+long exponentOf(const NumberParts& parts) {
+    std::string_view digits = parts.exponent;
+    digits.remove_prefix(std::min(digits.find_first_not_of('0'), digits.size()));
+    long exponent = 0;
+    for (char c : digits.substr(0, 9)) {
+        exponent = exponent * 10 + (c - '0');
+    }
+    return parts.exponentNegative ? -exponent : exponent;
+}
+
 // Whether a number that from_chars found out of range is below one in
 // magnitude (an underflow) rather than above the largest double.
 bool isTiny(const NumberParts& parts) {
@@ -142,23 +154,20 @@ bool isTiny(const NumberParts& parts) {
         position = -static_cast<long>(
             firstFraction == std::string_view::npos ? parts.fraction.size() : firstFraction);
     }
-    // Leading zeros of the exponent count for nothing; nine digits decide.
-    std::string_view digits = parts.exponent;
-    digits.remove_prefix(std::min(digits.find_first_not_of('0'), digits.size()));
-    long exponent = 0;
-    for (char c : digits.substr(0, 9)) {
-        exponent = exponent * 10 + (c - '0');
-    }
-    return (parts.exponentNegative ? -exponent : exponent) + position < 0;
+    return exponentOf(parts) + position < 0;
 }
 
 // Fifteen digits write the largest doubles as 1.79769313486232E+308, a
 // little above the largest double. Texts up to that one read as the largest
-// double, so that every text the program writes reads back.
-bool withinLargestText(const std::string& plain) {
-    long double value = 0.0L;
-    auto [end, ec] = std::from_chars(plain.data(), plain.data() + plain.size(), value);
-    return ec == std::errc{} && std::fabs(value) <= 1.79769313486232E+308L;
+// double, so that every text the program writes reads back. The text is
+// compared a tenth of the way down, where both it and the limit are doubles.
+bool withinLargestText(const NumberParts& parts) {
+    NumberParts mantissa = parts;
+    mantissa.exponent = {};
+    const std::string tenth = plainText(mantissa) + 'e' + std::to_string(exponentOf(parts) - 1);
+    double value = 0.0;
+    auto [end, ec] = std::from_chars(tenth.data(), tenth.data() + tenth.size(), value);
+    return ec == std::errc{} && std::fabs(value) <= 1.79769313486232E+307;
 }
 
 } // namespace
@@ -207,7 +216,7 @@ std::optional<double> NumberFormat::toDouble(std::string_view text) const {
     if (ec == std::errc::result_out_of_range && isTiny(*parts)) {
         return parts->negative ? -0.0 : 0.0;
     }
-    if (ec == std::errc::result_out_of_range && withinLargestText(plain)) {
+    if (ec == std::errc::result_out_of_range && withinLargestText(*parts)) {
         const double largest = std::numeric_limits<double>::max();
         return parts->negative ? -largest : largest;
     }

@@ -82,7 +82,7 @@ TEST_P(SeparatorFromEnvironment, FirstSetVariableDecides) {
     const ScopedVariable all("LC_ALL", row.lcAll);
     const ScopedVariable numeric("LC_NUMERIC", row.lcNumeric);
     const ScopedVariable lang("LANG", row.lang);
-    EXPECT_EQ(decimalSeparatorFromEnvironment(), row.separator);
+    EXPECT_EQ(userDecimalSeparator(), row.separator);
 }
 
 // de_AT, sr_RS and en_GB are not on the machine (only C, C.UTF-8 and POSIX

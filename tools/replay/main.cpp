@@ -57,7 +57,7 @@ int main(int argc, char** argv) {
         }
     }
     std::istream& script = path.empty() ? std::cin : file;
-    const kelvaro::NumberFormat numbers(kelvaro::decimalSeparatorFromEnvironment());
+    const kelvaro::NumberFormat numbers(kelvaro::userDecimalSeparator());
 
     std::unique_ptr<kelvaro::ReplayBackend> backend;
     if (gui) {

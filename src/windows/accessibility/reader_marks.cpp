@@ -1,6 +1,6 @@
 #include "reader_marks.h"
 
-#include "invalid_entry_bridge.h"
+#include "invalid_entry_state.h"
 
 #include <algorithm>
 
@@ -18,7 +18,7 @@ void ReaderMarks::show(const std::vector<Mark>& marks) {
         if (mark.widget->accessibleDescription() != mark.message) {
             mark.widget->setAccessibleDescription(mark.message);
         }
-        InvalidEntryBridge::instance().setInvalid(*mark.widget, true);
+        setInvalidEntryState(*mark.widget, true);
     }
 }
 
@@ -32,7 +32,7 @@ void ReaderMarks::unmarkAllBut(const std::vector<Mark>& marks) {
         }
         if (!shown.widget.isNull()) {
             shown.widget->setAccessibleDescription(shown.description);
-            InvalidEntryBridge::instance().setInvalid(*shown.widget, false);
+            setInvalidEntryState(*shown.widget, false);
         }
         return true;
     });

@@ -35,7 +35,7 @@ int main(int argc, char* argv[]) {
     QApplication::setQuitOnLastWindowClosed(false);
     kelvaro::WaylandFrame::choose();
 
-    kelvaro::Program program{kelvaro::NumberFormat(kelvaro::decimalSeparatorFromEnvironment())};
+    kelvaro::Program program{kelvaro::NumberFormat(kelvaro::userDecimalSeparator())};
     kelvaro::Gui gui(program);
     // The main window's icon, decoded once, is also the application's.
     QApplication::setWindowIcon(gui.form1()->windowIcon());

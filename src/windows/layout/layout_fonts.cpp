@@ -1,13 +1,16 @@
 #include "layout_fonts.h"
 
+#include "layout_faces.h"
+
 namespace kelvaro {
 
 namespace {
 
 // Point sizes at 96 dots per inch: 8.25 pt is 11 px, 12.75 pt 17 px, 9 pt 12 px
 // and 12 pt 16 px.
-QFont face(const char* family, int pixelSize, bool bold) {
-    QFont font{QString::fromLatin1(family)};
+QFont face(const QStringList& families, int pixelSize, bool bold) {
+    QFont font;
+    font.setFamilies(families);
     font.setPixelSize(pixelSize);
     font.setBold(bold);
     font.setItalic(false);
@@ -17,27 +20,27 @@ QFont face(const char* family, int pixelSize, bool bold) {
     return font;
 }
 
-constexpr const char* kSans = "Liberation Sans";   // for "MS Sans Serif"
-constexpr const char* kSerif = "Liberation Serif"; // for "Times New Roman"
-
 } // namespace
 
 QFont layoutFont(LayoutFont font) {
+    static const LayoutFaces faces = layoutFaces();
+    const QStringList& sans = faces.sans;
+    const QStringList& serif = faces.serif;
     switch (font) {
     case LayoutFont::F2:
-        return face(kSerif, 11, false);
+        return face(serif, 11, false);
     case LayoutFont::F3:
-        return face(kSerif, 17, false);
+        return face(serif, 17, false);
     case LayoutFont::F4:
-        return face(kSerif, 12, false);
+        return face(serif, 12, false);
     case LayoutFont::F5:
-        return face(kSans, 16, true);
+        return face(sans, 16, true);
     case LayoutFont::None:
     case LayoutFont::Default:
     case LayoutFont::F1:
         break;
     }
-    return face(kSans, 11, false);
+    return face(sans, 11, false);
 }
 
 } // namespace kelvaro

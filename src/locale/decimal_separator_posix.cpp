@@ -30,8 +30,8 @@ char separatorFromLanguage(std::string_view name) {
     return '.';
 }
 
-} // namespace
-
+// The locale's own numeric data where this machine has the locale, its
+// language where it has not.
 char decimalSeparatorOf(const char* localeName) {
     const std::string_view name = localeName ? localeName : "";
     if (isPointLocale(name)) {
@@ -47,7 +47,9 @@ char decimalSeparatorOf(const char* localeName) {
     return separator;
 }
 
-char decimalSeparatorFromEnvironment() {
+} // namespace
+
+char userDecimalSeparator() {
     for (const char* variable : {"LC_ALL", "LC_NUMERIC", "LANG"}) {
         const char* value = std::getenv(variable);
         if (value && *value) {
