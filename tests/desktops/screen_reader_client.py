@@ -251,6 +251,14 @@ def check_bad_input(window, events):
                "the message going")
     check(not events.matching("object:state-changed:showing", detail=1),
           "something was announced when the input was corrected")
+    # The state above is asked afresh; a reader that keeps what the events
+    # told it hears of the field's fixing only from the event.
+    wait_until(lambda: events.matching("object:state-changed:invalid-entry", TEXT, "Extras", 0),
+               "the invalid-entry state's clearing announced")
+    pump(1.0)  # anything announced twice would have arrived by now
+    cleared = events.matching("object:state-changed:invalid-entry", TEXT, "Extras")
+    check(cleared == [("object:state-changed:invalid-entry", TEXT, "Extras", 0)],
+          f"the state changes of the corrected field were {readable(cleared)}")
     notice = [n for n in children(window) if role_of(n) == NOTIFICATION]
     check(not is_showing(notice[0]), "the message is still shown")
 

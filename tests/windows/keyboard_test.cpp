@@ -1,6 +1,7 @@
 // The keyboard alone: the slider shows when it has the focus, Enter presses
-// only a button, a list's popup opens on the item the field shows, and the
-// focus comes back where it was after the About window.
+// only a button and, held, presses it once, a list's popup opens on the item
+// the field shows, and the focus comes back where it was after the About
+// window.
 #include "choice_list.h"
 #include "gui_fixture.h"
 
@@ -11,12 +12,14 @@
 #include <QSignalSpy>
 #include <QStyleOption>
 #include <QTest>
+#include <QWindow>
 
 #include <functional>
 #include <memory>
 #include <set>
 #include <string>
 #include <tuple>
+#include <utility>
 #include <vector>
 
 namespace kelvaro {
@@ -43,6 +46,24 @@ protected:
         }
         ASSERT_EQ(QApplication::focusWidget(), target)
             << "Tab never reached " << target->objectName().toStdString();
+    }
+
+    // A key held down as the window system delivers it: the press, then for
+    // each repeat a release and a press that are both marked as repeated (so
+    // Qt reports X11's repeats, and makes its own on Wayland), and at last
+    // the release of the key let go.
+    static void hold(QWidget* window, Qt::Key key, Qt::KeyboardModifiers modifiers, int repeats) {
+        QWindow* handle = window->windowHandle();
+        const QString enter = QStringLiteral("\r");
+        qt_handleKeyEvent(handle, QEvent::KeyPress, key, modifiers, enter, false);
+        for (int i = 0; i < repeats; ++i) {
+            settle();
+            qt_handleKeyEvent(handle, QEvent::KeyRelease, key, modifiers, enter, true);
+            qt_handleKeyEvent(handle, QEvent::KeyPress, key, modifiers, enter, true);
+        }
+        settle();
+        qt_handleKeyEvent(handle, QEvent::KeyRelease, key, modifiers, enter, false);
+        settle();
     }
 
     QPushButton* button(const QString& name) const { return control<QPushButton>(name); }
@@ -186,6 +207,24 @@ TEST_F(KeyboardTest, EnterElsewhereOrWithAModifierPressesNoButton) {
     EXPECT_EQ(text("Text8"), average);
     EXPECT_FALSE(program_.lifeCycle.ended());
     EXPECT_EQ(about(), nullptr);
+}
+
+// Enter or the keypad's Enter held on "Berechnen" presses it once, however
+// long the key repeats: one calculation, with the tracks typed before.
+TEST_F(KeyboardTest, HeldEnterPressesTheButtonOnce) {
+    const std::pair<Qt::Key, Qt::KeyboardModifiers> enters[] = {
+        {Qt::Key_Return, Qt::NoModifier}, {Qt::Key_Enter, Qt::KeypadModifier}};
+    activate(form1());
+    for (const auto& [key, modifiers] : enters) {
+        SCOPED_TRACE(key == Qt::Key_Return ? "Enter" : "keypad Enter");
+        replaceText(field("Text9"), key == Qt::Key_Return ? "2" : "3");
+        const std::string average = text("Text8");
+        tabTo(button("Command1"));
+        QSignalSpy clicks(button("Command1"), &QPushButton::clicked);
+        hold(form1(), key, modifiers, 3);
+        EXPECT_EQ(clicks.count(), 1);
+        EXPECT_NE(text("Text8"), average) << "calculated with the tracks typed";
+    }
 }
 
 // --- A list's popup opened with the keyboard -------------------------------

@@ -7,10 +7,16 @@
 #include "light_palette.h"
 #include "widget_sync.h"
 
+#include <QAbstractButton>
+#include <QAbstractSlider>
 #include <QAccessible>
+#include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 
 #include <algorithm>
+#include <climits>
+#include <cstdlib>
 
 namespace kelvaro {
 
@@ -24,6 +30,41 @@ void setBase(QWidget& widget, const QColor& colour) {
     QPalette palette = widget.palette();
     palette.setColor(QPalette::Base, colour);
     widget.setPalette(palette);
+}
+
+// Whether the user reads or works the widget: a text box, a list, a button,
+// the slider or a label. Lines, frames and bars are only drawings.
+bool isReadOrWorked(QWidget* widget) {
+    return qobject_cast<QLineEdit*>(widget) != nullptr ||
+           qobject_cast<QComboBox*>(widget) != nullptr ||
+           qobject_cast<QAbstractButton*>(widget) != nullptr ||
+           qobject_cast<QAbstractSlider*>(widget) != nullptr ||
+           qobject_cast<QLabel*>(widget) != nullptr;
+}
+
+bool isClear(const QRect& place, const std::vector<QRect>& keepClear) {
+    return std::none_of(keepClear.begin(), keepClear.end(), [&](const QRect& kept) {
+        return place.intersects(kept.adjusted(-kGap, -kGap, kGap, kGap));
+    });
+}
+
+int distance(const QRect& place, const QRect& anchor) {
+    const int down = place.top() - anchor.bottom() - 1;
+    const int up = anchor.top() - place.bottom() - 1;
+    return std::abs(place.left() - anchor.left()) + std::max({0, down, up});
+}
+
+// At the anchor's left, below it or (preferred, or where below has no room)
+// above it, kept clear of the area's edges.
+QRect besideAnchor(const QRect& anchor, const QSize& size, const QSize& client, bool preferAbove) {
+    const int x =
+        std::clamp(anchor.left(), kGap, std::max(kGap, client.width() - size.width() - kGap));
+    const int below = anchor.bottom() + 1 + kGap;
+    const int above = anchor.top() - size.height() - kGap;
+    const bool fitsBelow = below + size.height() <= client.height() - kGap;
+    const bool fitsAbove = above >= kGap;
+    const bool useAbove = (preferAbove && fitsAbove) || (!fitsBelow && fitsAbove);
+    return QRect(QPoint(x, useAbove ? above : below), size);
 }
 
 } // namespace
@@ -144,24 +185,61 @@ void MarkPresenter::showMessage(const Report& first) {
     }
 }
 
+// The window has room for every field's message in the strip between the
+// inputs and the slider. It has none for the calculation's message, which
+// takes two lines in the layout's font: the free strips above and below the
+// slider are 31 pixels high. That message stands above the results over the slider's lower
+// edge, and lets the mouse through to it.
 void MarkPresenter::place(const QRect& anchor, bool preferAbove) {
     const int inset = message_->frameWidth() + message_->margin();
     const QRect text = message_->fontMetrics().boundingRect(QRect(0, 0, kMessageTextWidth, 1000),
                                                             Qt::TextWordWrap, message_->text());
     const QSize size(text.width() + 2 * inset + 1, text.height() + 2 * inset);
-    message_->setGeometry(messagePlace(anchor, size, window_->size(), preferAbove));
+    message_->setGeometry(messagePlace(anchor, size, window_->size(), keptInSight(), preferAbove));
 }
 
+// The places of the inputs and labels in the client area, the message's own
+// field among them.
+std::vector<QRect> MarkPresenter::keptInSight() const {
+    std::vector<QRect> kept;
+    for (QWidget* widget : window_->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (widget != message_ && !widget->isHidden() && isReadOrWorked(widget) &&
+            window_->rect().intersects(widget->geometry())) {
+            kept.push_back(widget->geometry());
+        }
+    }
+    return kept;
+}
+
+// The candidates line up with an edge of the anchor, of a rectangle to keep
+// clear or of the area; the nearest clear one of them wins.
 QRect MarkPresenter::messagePlace(const QRect& anchor, const QSize& size, const QSize& client,
-                                  bool preferAbove) {
-    const int x =
-        std::clamp(anchor.left(), kGap, std::max(kGap, client.width() - size.width() - kGap));
+                                  const std::vector<QRect>& keepClear, bool preferAbove) {
+    std::vector<QRect> kept = keepClear;
+    kept.push_back(anchor);
     const int below = anchor.bottom() + 1 + kGap;
     const int above = anchor.top() - size.height() - kGap;
-    const bool fitsBelow = below + size.height() <= client.height() - kGap;
-    const bool fitsAbove = above >= kGap;
-    const bool useAbove = (preferAbove && fitsAbove) || (!fitsBelow && fitsAbove);
-    return QRect(QPoint(x, useAbove ? above : below), size);
+    std::vector<int> ys = preferAbove ? std::vector{above, below} : std::vector{below, above};
+    std::vector<int> xs{anchor.left(), kGap, client.width()};
+    for (const QRect& rect : kept) {
+        xs.insert(xs.end(), {rect.right() + 1 + kGap, rect.left() - size.width() - kGap});
+        ys.insert(ys.end(), {rect.bottom() + 1 + kGap, rect.top() - size.height() - kGap});
+    }
+    const int lastX = std::max(kGap, client.width() - size.width() - kGap);
+    const int lastY = std::max(kGap, client.height() - size.height() - kGap);
+    QRect best;
+    int bestDistance = INT_MAX;
+    for (const int y : ys) {
+        for (const int x : xs) {
+            const QRect place(QPoint(std::clamp(x, kGap, lastX), std::clamp(y, kGap, lastY)), size);
+            const int d = distance(place, anchor);
+            if (d < bestDistance && isClear(place, kept)) {
+                best = place;
+                bestDistance = d;
+            }
+        }
+    }
+    return bestDistance < INT_MAX ? best : besideAnchor(anchor, size, client, preferAbove);
 }
 
 } // namespace kelvaro
