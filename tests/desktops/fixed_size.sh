@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# fixed_size.sh PROGRAM wayland|gnome SHOT_DIR
+# fixed_size.sh PROGRAM wayland|gnome|wayland_scale_factor|wayland_output_scale SHOT_DIR
 # Runs the real program on Weston or GNOME's compositor (mutter) nested on
 # Xvfb, where the program draws its own frame, and asks for a maximised
 # window in each way a user can: a double-click on the title bar and the
@@ -9,13 +9,21 @@
 # the window keep its client area of 578 x 264 pixels. On Weston the title
 # bar shows no maximise button and its own buttons work. On GNOME, "About"
 # and "OK" go there and back, "Exit" ends the program with status 0, and
-# each activation asks for one token and uses it.
+# each activation asks for one token and uses it. Refused again and again,
+# by the keyboard, the window keeps the keyboard and its focus frame each
+# time. At twice the scale, set
+# for the program (QT_SCALE_FACTOR=2) or as Weston's output scale, the frame
+# is twice as large as at scale 1, its buttons too, and close still works.
 set -u
 here=$(dirname "$(readlink -f "$0")")
 . "$here/session.sh"
 
 program=$1 desktop=$2 shots=$3
 readonly width=578 height=264
+scale=1
+case $desktop in
+wayland_scale_factor | wayland_output_scale) scale=2 ;;
+esac
 python=/usr/bin/python3
 mkdir -p "$shots"
 rm -f "$shots"/*.png "$shots"/*.log
@@ -40,9 +48,10 @@ running() {
 
 # --- Weston: the window is found and measured on screenshots of Weston's
 # output, a black desktop on which the window is the only thing drawn. Qt's
-# own title bar adds 3 pixels at the sides and bottom and 30 at the top.
-readonly left_margin=3 top_margin=30
-frame_width=$((width + 6)) frame_height=$((height + 33))
+# own title bar adds 3 pixels at the sides and bottom and 30 at the top,
+# each times the scale, as the client area is.
+readonly left_margin=$((3 * scale)) top_margin=$((30 * scale))
+frame_width=$(((width + 6) * scale)) frame_height=$(((height + 33) * scale))
 box=()
 
 shoot() {
@@ -82,8 +91,8 @@ measure() {
 check_size() {
     measure "$@"
     [[ ${box[2]} == "$frame_width" && ${box[3]} == "$frame_height" ]] ||
-        fail "after $1 the window's frame is ${box[2]}x${box[3]}, expected ${frame_width}x$frame_height (client ${width}x$height)"
-    echo "$1: still running, client ${width}x$height"
+        fail "after $1 the window's frame is ${box[2]}x${box[3]}, expected ${frame_width}x$frame_height (client ${width}x$height at scale $scale)"
+    echo "$1: still running, client ${width}x$height at scale $scale"
 }
 
 # The pointer waits outside the compositor's output window, out of the
@@ -92,7 +101,9 @@ check_size() {
 # was seen to drift some 50 pixels beside the X pointer, so that clicks
 # missed their buttons.
 park() {
-    xdotool mousemove $((${SESSION_WESTON_SIZE%x*} + 20)) $((${SESSION_WESTON_SIZE#*x} + 20))
+    local output
+    output=$(session_client_size "$session_output")
+    xdotool mousemove $((${output%x*} + 20)) $((${output#*x} + 20))
 }
 
 # Clicks at a point of the output: the pointer comes in from the parked
@@ -112,24 +123,27 @@ click_at() {
     park
 }
 
-# Clicks at a point of the client area, in pixels from its top-left corner.
+# Clicks at a point of the client area, in pixels from its top-left corner
+# at scale 1.
 click_client() {
-    click_at $((box[0] + left_margin + $1)) $((box[1] + top_margin + $2)) 1
+    click_at $((box[0] + left_margin + $1 * scale)) $((box[1] + top_margin + $2 * scale)) 1
 }
 
 # The title bar shows a minimise and a close button (a cross) and nothing
-# else (Qt's own would add a maximise button between them).
+# else (Qt's own would add a maximise button between them). Sets glyphs to
+# the boxes of the two buttons' glyphs.
 two_buttons() {
     local found
-    found=$("$python" "$here/title_buttons.py" "$shots/$1.png" "${box[0]}" "${box[1]}" "${box[2]}")
-    [[ $found == "2 cross" ]] ||
-        fail "the title bar of $1 shows \"$found\" (buttons, close), expected \"2 cross\""
+    found=$("$python" "$here/title_buttons.py" "$shots/$1.png" "${box[0]}" "${box[1]}" "${box[2]}" "$scale")
+    [[ ${found%%$'\n'*} == "2 cross" ]] ||
+        fail "the title bar of $1 shows \"${found%%$'\n'*}\" (buttons, close), expected \"2 cross\""
+    IFS=, read -r -a glyphs <<<"${found#*$'\n'}"
 }
 
 # Clicks the title bar's n-th button from the right (0 = close): 18 pixels
-# wide, 5 apart, 8 from the frame's right edge.
+# wide, 5 apart, 8 from the frame's right edge, at scale 1.
 click_button() {
-    click_at $((box[0] + box[2] - 8 - 9 - $1 * 23)) $((box[1] + top_margin / 2)) 1
+    click_at $((box[0] + box[2] - (8 + 9 + $1 * 23) * scale)) $((box[1] + top_margin / 2)) 1
 }
 
 maximise_on_weston() {
@@ -176,10 +190,119 @@ showing_about() {
     ((shade < 150))
 }
 
+# The focus frame of "Berechnen" (32, 216, 73 x 25 pixels in the client
+# area), with two pixels around it: its picture without the frame (at start,
+# the keyboard is in the playing time) and with it (after Tab Tab), each as
+# the screenshot and the client area's top-left corner on it.
+readonly button_area=(30 214 77 29)
+unframed=() framed=()
+
+button_picture() {
+    echo "$shots/$1.png" $((box[0] + left_margin + button_area[0])) $((box[1] + top_margin + button_area[1]))
+}
+
+# differing_from SHOT PICTURE...: how many pixels of the button's area on
+# SHOT differ from the PICTURE given.
+differing_from() {
+    local here_now=($(button_picture "$1")) other=("${@:2}")
+    "$python" "$here/window_box.py" "${here_now[0]}" "${here_now[1]}" "${here_now[2]}" \
+        "${button_area[2]}" "${button_area[3]}" --against "${other[@]}"
+}
+
+# Waits up to three seconds for the focus frame on "Berechnen" after NAME:
+# the button's area as with the frame, not as without.
+framed_after() {
+    local name=$1 i near far
+    for ((i = 0; i < 15; ++i)); do
+        near=$(differing_from "$name" "${framed[@]}")
+        far=$(differing_from "$name" "${unframed[@]}")
+        ((near * 4 < far)) && return 0
+        sleep 0.2
+        shoot "$name"
+    done
+    fail "after $name the focus frame on \"Berechnen\" is gone ($near pixels differ from the framed button, $far from the plain one)"
+}
+
+# Tab Tab takes the keyboard to "Berechnen", and its focus frame shows. Then
+# the state KEY asks for (full screen, maximised) is refused ROUNDS times in
+# a row; each time the window comes back with the keyboard on "Berechnen"
+# and the frame drawn. With MOVED, the window may come back elsewhere.
+keyboard_through_refusals() {
+    local key=$1 rounds=$2 moved=${3:-} i
+    measure form1-unframed
+    unframed=($(button_picture form1-unframed))
+    xdotool key Tab Tab
+    sleep 0.5
+    measure form1-framed
+    framed=($(button_picture form1-framed))
+    (($(differing_from form1-framed "${unframed[@]}") >= 100)) ||
+        fail "Tab Tab drew no focus frame on \"Berechnen\""
+    for ((i = 1; i <= rounds; ++i)); do
+        xdotool key "$key"
+        check_size "form1-refused-$i" $moved
+        framed_after "form1-refused-$i"
+    done
+    echo "$rounds times $key refused: the focus frame stayed on \"Berechnen\""
+}
+
+# within ACTUAL EXPECTED TOLERANCE WHAT: fails unless ACTUAL is EXPECTED give
+# or take TOLERANCE.
+within() {
+    (($1 >= $2 - $3 && $1 <= $2 + $3)) || fail "$4 is $1, expected $2 (within $3)"
+}
+
+# At scale 1 the close button's cross is 10 pixels square, centred on the
+# button (18 pixels square, its centre 17 pixels left of the frame's right
+# edge, 15 below its top); the minimise bar is 10 pixels wide and 2 high at
+# its button's foot (the button's centre 40 pixels left of the right edge).
+# At twice the scale each of these lengths doubles, the title bar's height
+# too. It is measured from the frame's foot: the main window's picture
+# (263 pixels high) ends deep blue one pixel above the client area's foot,
+# and the 3-pixel bottom border lies below that, all times the scale.
+frame_doubled() {
+    local minimise=(${glyphs[0]}) close=(${glyphs[1]}) border
+    within "${close[2]}" $((10 * scale)) 2 "the close cross's width"
+    within "${close[3]}" $((10 * scale)) 2 "the close cross's height"
+    within $((box[2] - close[0] - close[2] / 2)) $((17 * scale)) 2 "the cross's centre from the right edge"
+    within $((close[1] + close[3] / 2)) $((15 * scale)) 2 "the cross's centre from the top"
+    within "${minimise[2]}" $((10 * scale)) 2 "the minimise bar's width"
+    within "${minimise[3]}" $((2 * scale)) 1 "the minimise bar's height"
+    within $((box[2] - minimise[0] - minimise[2] / 2)) $((40 * scale)) 2 "the minimise bar's centre from the right edge"
+    for ((border = 0; border < 20; ++border)); do
+        (($("$python" "$here/window_box.py" "$shots/$1.png" $((box[0] + 40 * scale)) \
+            $((box[1] + box[3] - border - 1)) $((100 * scale)) 1) < 150)) && break
+    done
+    within "$border" $(((3 + 1) * scale)) 0 "the white under the picture"
+    within $((box[3] - border - (height - 1) * scale)) $((30 * scale)) 0 "the title bar's height"
+    echo "$1: title bar $((30 * scale)) pixels high, its buttons at scale $scale"
+}
+
+# Twice the scale on Weston: set for the program, or as the output's scale
+# (its window on the X screen then is twice the output's size). The frame
+# grows with the client area, and its buttons stay where a click finds them.
+run_weston_doubled() {
+    SESSION_SIZE=1400x900
+    if [[ $desktop == wayland_output_scale ]]; then
+        SESSION_WESTON_SCALE=2 SESSION_WESTON_SIZE=640x400
+    else
+        SESSION_WESTON_SIZE=1280x800
+        export QT_SCALE_FACTOR=2
+    fi
+    session_wayland
+    park
+    session_start "$shots/program.log" "$program"
+    check_size form1-shown
+    two_buttons form1-shown
+    frame_doubled form1-shown
+    click_button 0
+    session_ended "the close button"
+}
+
 run_weston() {
     session_wayland
     park
     session_start "$shots/program.log" "$program"
+    keyboard_through_refusals super+shift+f 16 moved
     maximise_on_weston form1
     showing_about form1-full-screen-shortcut && fail "the main window does not show"
     # "About" at 168, 216 (49 x 25 pixels).
@@ -229,6 +352,8 @@ run_gnome() {
     # With the program's Wayland messages in its log.
     session_start "$shots/program.log" env WAYLAND_DEBUG=1 "$program"
 
+    # The activations counted below come after these.
+    keyboard_through_refusals super+Up 4
     measure form1-shown
     two_buttons form1-shown
     click_at $((box[0] + 120)) $((box[1] + top_margin / 2)) --repeat 2 --delay 80 1
@@ -271,7 +396,8 @@ fi
 session_need xdotool import xwininfo "$python"
 case $desktop in
 wayland) run_weston ;;
+wayland_scale_factor | wayland_output_scale) run_weston_doubled ;;
 gnome) run_gnome ;;
 *) fail "unknown desktop $desktop" ;;
 esac
-echo "fixed_size ($desktop): both windows keep ${width}x$height"
+echo "fixed_size ($desktop): the windows keep ${width}x$height at scale $scale"

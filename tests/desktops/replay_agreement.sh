@@ -6,7 +6,7 @@
 # through the real widgets and compares the two. Fails on the first
 # difference. Weston opens a list's popup only for an input event of its own,
 # never for Qt's: there REPLAY opens lists with Alt+Down on the keyboard of
-# Weston's window, through xdotool.
+# Weston's window, pressed through the X server's test extension.
 set -u
 here=$(dirname "$(readlink -f "$0")")
 . "$here/session.sh"
@@ -15,7 +15,7 @@ replay=$1 sessions=$2 desktop=$3 golden=$4 count=$5 seed=$6
 case $desktop in
 wayland)
     session_wayland
-    export KELVARO_REPLAY_KEYBOARD=xdotool
+    export KELVARO_REPLAY_KEYBOARD=x11
     ;;
 openbox) session_x11 openbox ;;
 *)

@@ -24,8 +24,10 @@ readonly session_about_title='About Kelvaro'
 
 SESSION_WAIT=${SESSION_WAIT:-20}
 SESSION_SIZE=${SESSION_SIZE:-1280x800}
-# The size of Weston's output (and so of its window on the Xvfb screen).
+# The size of Weston's output, and its scale: its window on the Xvfb screen
+# is the size times the scale.
 SESSION_WESTON_SIZE=${SESSION_WESTON_SIZE:-1024x700}
+SESSION_WESTON_SCALE=${SESSION_WESTON_SCALE:-1}
 session_dir=""
 session_pids=()
 
@@ -230,6 +232,7 @@ INI
     weston --backend=x11-backend.so --use-pixman --socket="$socket" \
         --config="$session_dir/weston.ini" \
         --width="${SESSION_WESTON_SIZE%x*}" --height="${SESSION_WESTON_SIZE#*x}" \
+        --scale="$SESSION_WESTON_SCALE" \
         >"$session_dir/weston.log" 2>&1 &
     session_compositor_up Weston $! "$socket" '"Weston Compositor' "$session_dir/weston.log"
 }

@@ -8,11 +8,15 @@ With window_box.py IMAGE --against EMPTY, the rectangle holds every pixel
 that differs from the picture EMPTY of the desktop without the window, for
 a desktop with a background of its own.
 
-With the last form, window_box.py IMAGE X Y WIDTH HEIGHT, it prints the
-mean brightness (0 to 255) of that rectangle instead."""
+With the form window_box.py IMAGE X Y WIDTH HEIGHT, it prints the mean
+brightness (0 to 255) of that rectangle instead; with
+window_box.py IMAGE X Y WIDTH HEIGHT --against OTHER OX OY, the number of its
+pixels whose brightness differs by more than 40 from the pixel at the same
+place in the rectangle of that size at OX, OY in the picture OTHER, by the
+brightness of their difference in colour."""
 import sys
 
-from PIL import Image, ImageChops
+from PIL import Image, ImageChops, ImageStat
 
 
 LEAST = 32
@@ -21,7 +25,7 @@ LEAST = 32
 def lit(profile, length):
     """The first and one past the last place with LEAST lit pixels, of a
     row or column of means over LENGTH pixels."""
-    values = list(profile.getdata())
+    values = list(profile.tobytes())
     places = [i for i, v in enumerate(values) if v * length >= LEAST * 255]
     return (places[0], places[-1] + 1) if places else None
 
@@ -37,13 +41,22 @@ def box(image):
 
 
 def brightness(image, x, y, w, h):
-    region = image.convert("L").crop((x, y, x + w, y + h))
-    pixels = list(region.getdata())
-    return sum(pixels) / len(pixels)
+    return ImageStat.Stat(image.convert("L").crop((x, y, x + w, y + h))).mean[0]
+
+
+def differing(image, x, y, w, h, other, ox, oy):
+    mine = image.convert("RGB").crop((x, y, x + w, y + h))
+    theirs = other.convert("RGB").crop((ox, oy, ox + w, oy + h))
+    difference = ImageChops.difference(mine, theirs).convert("L")
+    return difference.point(lambda v: 255 if v > 40 else 0).histogram()[255]
 
 
 def main():
     image = Image.open(sys.argv[1])
+    if len(sys.argv) == 10 and sys.argv[6] == "--against":
+        x, y, w, h, ox, oy = (int(v) for v in sys.argv[2:6] + sys.argv[8:10])
+        print(differing(image, x, y, w, h, Image.open(sys.argv[7]), ox, oy))
+        return 0
     if len(sys.argv) == 6:
         x, y, w, h = (int(v) for v in sys.argv[2:])
         print(round(brightness(image, x, y, w, h)))

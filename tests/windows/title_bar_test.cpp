@@ -4,7 +4,7 @@
 // pixels square, 6 from the top; close ends 8 pixels from the right edge
 // (558 to 576), minimise 5 pixels left of it (535 to 553). Nothing else in
 // the bar is a button: where other title bars have a maximise button, a
-// press moves the window.
+// press moves the window. At a scale factor of 2 every length doubles.
 #include "title_bar.h"
 #include "wayland_frame.h"
 
@@ -23,6 +23,7 @@ struct Press {
     QSize frame;
     QPointF point;
     Part part;
+    qreal scale = 1;
 };
 
 void PrintTo(const Press& press, std::ostream* out) {
@@ -30,36 +31,44 @@ void PrintTo(const Press& press, std::ostream* out) {
 }
 
 constexpr QSize kMain{584, 297};
-// The same window with a scale factor of 2: the client area doubles, the
-// frame's margins stay.
-constexpr QSize kDoubled{1162, 561};
+// The same window with a scale factor of 2: 1168 x 594, the buttons 36
+// pixels square, 12 from the top, close from 1116 to 1152, minimise from
+// 1070 to 1106, the client area from (6, 60) to (1162, 588).
+constexpr QSize kDoubled{1168, 594};
 
 class TitleBarTest : public ::testing::TestWithParam<Press> {};
 
 TEST_P(TitleBarTest, PressReaches) {
     const Press& press = GetParam();
-    EXPECT_EQ(TitleBar(press.frame).partAt(press.point), press.part);
+    EXPECT_EQ(TitleBar(press.frame, press.scale).partAt(press.point), press.part);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Frame, TitleBarTest,
-    ::testing::Values(Press{"close, top-left corner", kMain, {558, 6}, Part::Close},
-                      Press{"close, just past its right edge", kMain, {576, 15}, Part::Title},
-                      Press{"close, just below it", kMain, {567, 24}, Part::Title},
-                      Press{"between the buttons", kMain, {555, 15}, Part::Title},
-                      Press{"minimise, right edge", kMain, {552.9, 23.9}, Part::Minimise},
-                      Press{"a third button's place", kMain, {521, 15}, Part::Title},
-                      Press{"above the close button", kMain, {567, 2}, Part::Title},
-                      Press{"left border beside the bar", kMain, {1, 15}, Part::Title},
-                      Press{"left border below the bar", kMain, {1, 100}, Part::Border},
-                      Press{"right border", kMain, {582, 100}, Part::Border},
-                      Press{"bottom border", kMain, {300, 295}, Part::Border},
-                      Press{"client, top-left pixel", kMain, {3, 30}, Part::Client},
-                      Press{"client, bottom-right pixel", kMain, {580.5, 293.5}, Part::Client},
-                      Press{"outside the frame", kMain, {600, 15}, Part::Border},
-                      Press{"doubled: close", kDoubled, {1145, 15}, Part::Close},
-                      Press{"doubled: old close place", kDoubled, {567, 15}, Part::Title},
-                      Press{"before the first paint", QSize(), {10, 10}, Part::Border}));
+    ::testing::Values(
+        Press{"close, top-left corner", kMain, {558, 6}, Part::Close},
+        Press{"close, just past its right edge", kMain, {576, 15}, Part::Title},
+        Press{"close, just below it", kMain, {567, 24}, Part::Title},
+        Press{"between the buttons", kMain, {555, 15}, Part::Title},
+        Press{"minimise, right edge", kMain, {552.9, 23.9}, Part::Minimise},
+        Press{"a third button's place", kMain, {521, 15}, Part::Title},
+        Press{"above the close button", kMain, {567, 2}, Part::Title},
+        Press{"left border beside the bar", kMain, {1, 15}, Part::Title},
+        Press{"left border below the bar", kMain, {1, 100}, Part::Border},
+        Press{"right border", kMain, {582, 100}, Part::Border},
+        Press{"bottom border", kMain, {300, 295}, Part::Border},
+        Press{"client, top-left pixel", kMain, {3, 30}, Part::Client},
+        Press{"client, bottom-right pixel", kMain, {580.5, 293.5}, Part::Client},
+        Press{"outside the frame", kMain, {600, 15}, Part::Border},
+        Press{"doubled: close, top-left corner", kDoubled, {1116, 12}, Part::Close, 2},
+        Press{"doubled: close, bottom-right pixel", kDoubled, {1151.5, 47.5}, Part::Close, 2},
+        Press{"doubled: past close", kDoubled, {1152, 30}, Part::Title, 2},
+        Press{"doubled: minimise", kDoubled, {1070, 12}, Part::Minimise, 2},
+        Press{"doubled: between the buttons", kDoubled, {1110, 30}, Part::Title, 2},
+        Press{"doubled: left border beside the bar", kDoubled, {3, 59}, Part::Title, 2},
+        Press{"doubled: client, top-left pixel", kDoubled, {6, 60}, Part::Client, 2},
+        Press{"doubled: bottom border", kDoubled, {600, 589}, Part::Border, 2},
+        Press{"before the first paint", QSize(), {10, 10}, Part::Border}));
 
 TEST(TitleBarCaption, StandsBetweenIconAndButtons) {
     const TitleBar bar(kMain);
@@ -67,6 +76,10 @@ TEST(TitleBarCaption, StandsBetweenIconAndButtons) {
     EXPECT_EQ(bar.icon(), QRectF(8, 4, 22, 22));
     EXPECT_EQ(bar.caption(true), QRectF(35, 0, 495, 30));
     EXPECT_EQ(bar.caption(false), QRectF(8, 0, 522, 30));
+    const TitleBar doubled(kDoubled, 2);
+    EXPECT_EQ(doubled.margins(), QMargins(6, 60, 6, 6));
+    EXPECT_EQ(doubled.icon(), QRectF(16, 8, 44, 44));
+    EXPECT_EQ(doubled.caption(true), QRectF(70, 0, 990, 60));
 }
 
 // A button acts on a left press and release on it; dragging off it to let go

@@ -1,6 +1,9 @@
 #include "gui_backend.h"
 
 #include "user_input.h"
+#if defined(KELVARO_REPLAY_XTEST)
+#include "system_keyboard.h"
+#endif
 
 #include "gui.h"
 #include "wayland_frame.h"
@@ -17,6 +20,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <iostream>
+#include <memory>
 #include <stdexcept>
 #include <utility>
 
@@ -70,6 +74,23 @@ std::string textOf(const QString& text) {
     return text.toStdString();
 }
 
+// "x11": the keyboard of the X display (where a nested compositor's window
+// has the X keyboard focus).
+void useSystemKeyboard(const QString& which) {
+    if (which.isEmpty()) {
+        return;
+    }
+#if defined(KELVARO_REPLAY_XTEST)
+    if (which == QLatin1String("x11")) {
+        auto keyboard = std::make_shared<SystemKeyboard>();
+        UserInput::useSystemKeyboard(
+            [keyboard](const std::string& keys, bool down) { keyboard->press(keys, down); });
+        return;
+    }
+#endif
+    throw std::runtime_error("no system keyboard \"" + which.toStdString() + "\"");
+}
+
 } // namespace
 
 GuiBackend::GuiBackend(int& argc, char** argv, NumberFormat numbers) {
@@ -77,7 +98,7 @@ GuiBackend::GuiBackend(int& argc, char** argv, NumberFormat numbers) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
     app_ = std::make_unique<QApplication>(argc, argv);
-    UserInput::useSystemKeyboard(qEnvironmentVariable("KELVARO_REPLAY_KEYBOARD").toStdString());
+    useSystemKeyboard(qEnvironmentVariable("KELVARO_REPLAY_KEYBOARD"));
     // The windows in the frame the program gives them.
     WaylandFrame::choose(QStringLiteral(KELVARO_PLUGIN_DIR));
     // The application object takes the C library's locale from the
@@ -91,6 +112,7 @@ GuiBackend::GuiBackend(int& argc, char** argv, NumberFormat numbers) {
 }
 
 GuiBackend::~GuiBackend() {
+    UserInput::useSystemKeyboard({});
     gui_.reset();
     program_.reset();
     app_.reset();

@@ -18,10 +18,10 @@ constexpr const char* kUsage = "usage: kelvaro-replay [--gui] [SCRIPT]\n"
                                "--gui drives the real windows, on the Qt platform that\n"
                                "QT_QPA_PLATFORM names (offscreen when it is unset); a wait\n"
                                "for the windows that runs out ends the run with status 3.\n"
-                               "Where KELVARO_REPLAY_KEYBOARD names a program that presses\n"
-                               "keys on the window system's keyboard as xdotool does\n"
-                               "(PROGRAM keydown|keyup KEYS), lists are opened with it, as on\n"
-                               "Wayland, which opens a popup only for its own input events.\n";
+                               "With KELVARO_REPLAY_KEYBOARD=x11, lists are opened with\n"
+                               "Alt+Down on the keyboard of the X display (DISPLAY), as for a\n"
+                               "nested Wayland compositor, which opens a popup only for its\n"
+                               "own input events.\n";
 
 } // namespace
 

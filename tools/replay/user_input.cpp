@@ -7,7 +7,6 @@
 #include <QComboBox>
 #include <QInputMethodEvent>
 #include <QLineEdit>
-#include <QProcess>
 #include <QTest>
 #include <QWindow>
 
@@ -19,8 +18,8 @@ namespace {
 // that runs out means something will not happen at all.
 constexpr int kWaitMs = 10000;
 
-// The program that presses keys on the window system's keyboard; empty for none.
-std::string systemKeyboard;
+// Presses keys on the window system's keyboard; empty for none.
+UserInput::SystemKeys systemKeys;
 
 std::string nameOf(const QWidget* widget) {
     return widget->objectName().isEmpty() ? widget->metaObject()->className()
@@ -110,12 +109,12 @@ void UserInput::chooseFromPopup(QComboBox* combo, int index) {
     settle();
 }
 
-void UserInput::useSystemKeyboard(const std::string& program) {
-    systemKeyboard = program;
+void UserInput::useSystemKeyboard(SystemKeys press) {
+    systemKeys = std::move(press);
 }
 
 void UserInput::openPopup(QComboBox* combo) {
-    if (systemKeyboard.empty()) {
+    if (!systemKeys) {
         combo->showPopup();
         return;
     }
@@ -129,7 +128,7 @@ void UserInput::openPopup(QComboBox* combo) {
     QWidget* popup = combo->view()->window();
     bool opened = false;
     const KeyReleaseWatch down(Qt::Key_Down);
-    pressSystemKeys("keydown", "alt+Down");
+    systemKeys("Alt_L+Down", true);
     // No answer in time shows in the caller's wait for the popup.
     static_cast<void>(QTest::qWaitFor(
         [popup, &opened] {
@@ -137,18 +136,8 @@ void UserInput::openPopup(QComboBox* combo) {
             return popupShown(popup) || (opened && !popup->isVisible());
         },
         kWaitMs));
-    pressSystemKeys("keyup", "alt+Down");
+    systemKeys("Alt_L+Down", false);
     waitFor("the release of Alt+Down", [&down] { return down.released(); });
-}
-
-void UserInput::pressSystemKeys(const char* action, const char* keys) {
-    const QString program = QString::fromStdString(systemKeyboard);
-    const int status =
-        QProcess::execute(program, {QString::fromLatin1(action), QString::fromLatin1(keys)});
-    if (status != 0) {
-        throw InputTimeout(systemKeyboard + " " + action + " " + keys + " failed (status " +
-                           std::to_string(status) + ")");
-    }
 }
 
 } // namespace kelvaro

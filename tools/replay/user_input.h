@@ -44,17 +44,17 @@ public:
     static void chooseFromPopup(QComboBox* combo, int index);
 
     // A window system that opens a popup only for an input event of its own
-    // (a Wayland compositor) never opens one for Qt's events. Given a
-    // program that presses keys on the window system's keyboard (called as
-    // "PROGRAM keydown KEYS" and "PROGRAM keyup KEYS", xdotool's way), a list
-    // is opened as a user does with the keyboard: Alt+Down held on the list
-    // until its popup is on the screen. Empty: with Qt's events alone.
-    static void useSystemKeyboard(const std::string& program);
+    // (a Wayland compositor) never opens one for Qt's events. Given a way to
+    // press keys on the window system's keyboard (KEYS as X key names joined
+    // by "+", pressed when DOWN, let go otherwise), a list is opened as a
+    // user does with the keyboard: Alt+Down held on the list until its popup
+    // is on the screen. Empty: with Qt's events alone.
+    using SystemKeys = std::function<void(const std::string& keys, bool down)>;
+    static void useSystemKeyboard(SystemKeys press);
 
 private:
     static bool popupShown(QWidget* popup);
     static void openPopup(QComboBox* combo);
-    static void pressSystemKeys(const char* action, const char* keys);
 };
 
 } // namespace kelvaro

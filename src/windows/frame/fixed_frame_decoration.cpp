@@ -16,23 +16,33 @@ constexpr qreal kCornerRadius = 3;
 
 } // namespace
 
+qreal FixedFrameDecoration::windowScale() const {
+    const qreal surfaceScale = waylandWindow() != nullptr ? waylandWindow()->scale() : 0;
+    if (window() == nullptr || surfaceScale <= 0) {
+        return 1;
+    }
+    return window()->devicePixelRatio() / surfaceScale;
+}
+
 QMargins FixedFrameDecoration::margins(MarginsType marginsType) const {
-    return marginsType == ShadowsOnly ? QMargins() : TitleBar::kMargins;
+    return marginsType == ShadowsOnly ? QMargins() : TitleBar::margins(windowScale());
 }
 
 void FixedFrameDecoration::paint(QPaintDevice* device) {
     // The device is the whole frame, scaled by the surface's buffer scale.
     const qreal scale = device->devicePixelRatioF();
-    bar_ = TitleBar(QSize(qRound(device->width() / scale), qRound(device->height() / scale)));
+    bar_ = TitleBar(QSize(qRound(device->width() / scale), qRound(device->height() / scale)),
+                    windowScale());
     const TitleBar& bar = bar_;
     QPainter painter(device);
     painter.setRenderHint(QPainter::Antialiasing);
     // The frame around the client area, with rounded outer corners.
     const QRectF frame(QPointF(0, 0), QSizeF(bar.frameSize()));
+    const qreal radius = kCornerRadius * bar.scale();
     QPainterPath outline;
-    outline.addRoundedRect(frame, kCornerRadius, kCornerRadius);
+    outline.addRoundedRect(frame, radius, radius);
     QPainterPath client;
-    client.addRect(QRectF(QRect(QPoint(0, 0), bar.frameSize()).marginsRemoved(TitleBar::kMargins)));
+    client.addRect(QRectF(QRect(QPoint(0, 0), bar.frameSize()).marginsRemoved(bar.margins())));
     painter.fillPath(outline.subtracted(client),
                      QGuiApplication::palette().color(QPalette::Window));
     paintCaption(painter, bar);
@@ -49,7 +59,7 @@ void FixedFrameDecoration::paintCaption(QPainter& painter, const TitleBar& bar) 
         return;
     }
     QFont font = painter.font();
-    font.setPixelSize(kCaptionPixelSize);
+    font.setPixelSize(qRound(kCaptionPixelSize * bar.scale()));
     painter.setFont(font);
     if (caption_.text() != text) {
         caption_.setText(text);
@@ -65,14 +75,14 @@ void FixedFrameDecoration::paintCaption(QPainter& painter, const TitleBar& bar) 
     painter.setClipRect(room);
     painter.setPen(QGuiApplication::palette().color(
         window()->isActive() ? QPalette::Active : QPalette::Inactive, QPalette::WindowText));
-    painter.drawStaticText(QPointF(x, (TitleBar::kMargins.top() - size.height()) / 2), caption_);
+    painter.drawStaticText(QPointF(x, (bar.margins().top() - size.height()) / 2), caption_);
     painter.restore();
 }
 
 void FixedFrameDecoration::paintButtons(QPainter& painter, const TitleBar& bar) const {
     QPen pen(QGuiApplication::palette().color(
         window()->isActive() ? QPalette::Active : QPalette::Inactive, QPalette::WindowText));
-    pen.setWidthF(2);
+    pen.setWidthF(2 * bar.scale());
     painter.setPen(pen);
     // Close: a cross in the middle of its button.
     const QRectF close = bar.closeButton();
@@ -81,7 +91,8 @@ void FixedFrameDecoration::paintButtons(QPainter& painter, const TitleBar& bar) 
     painter.drawLine(centre + QPointF(-half, -half), centre + QPointF(half, half));
     painter.drawLine(centre + QPointF(-half, half), centre + QPointF(half, -half));
     // Minimise: a bar at the foot of its button.
-    const QRectF minimise = bar.minimiseButton().adjusted(5, 5, -5, -5);
+    const qreal inset = 5 * bar.scale();
+    const QRectF minimise = bar.minimiseButton().adjusted(inset, inset, -inset, -inset);
     painter.setRenderHint(QPainter::Antialiasing, false);
     painter.drawLine(minimise.bottomLeft(), minimise.bottomRight());
 }

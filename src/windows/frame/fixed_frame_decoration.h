@@ -27,12 +27,17 @@ protected:
     void paint(QPaintDevice* device) override;
 
 private:
+    // The scale factor set for the program (QT_SCALE_FACTOR), by which the
+    // window's surface is larger than its client area's size: the frame
+    // grows with it. An output's own scale is the surface's buffer scale,
+    // which draws the frame larger already.
+    qreal windowScale() const;
     void paintCaption(QPainter& painter, const TitleBar& bar);
     void paintButtons(QPainter& painter, const TitleBar& bar) const;
     void press(TitleBar::Part part);
 
     // The frame's size as last drawn; what the pointer meets is what it sees.
-    TitleBar bar_{QSize()};
+    TitleBar bar_{QSize(), 1};
     QStaticText caption_;
     TitleBar::ButtonPress buttonPress_;
 };

@@ -6,13 +6,19 @@
 
 namespace kelvaro {
 
-TitleBar::TitleBar(QSize frameSize) : frame_(frameSize) {}
+TitleBar::TitleBar(QSize frameSize, qreal scale) : frame_(frameSize), scale_(scale) {}
+
+QMargins TitleBar::margins(qreal scale) {
+    return {qRound(kMargins.left() * scale), qRound(kMargins.top() * scale),
+            qRound(kMargins.right() * scale), qRound(kMargins.bottom() * scale)};
+}
 
 // The n-th button from the right edge, counted from 0.
 QRectF TitleBar::button(int fromRight) const {
-    const int right = frame_.width() - kRightMargin - fromRight * (kButtonSize + kButtonSpacing);
-    return {qreal(right - kButtonSize), qreal(kMargins.top() - kButtonSize) / 2, qreal(kButtonSize),
-            qreal(kButtonSize)};
+    const qreal size = kButtonSize * scale_;
+    const qreal right =
+        frame_.width() - (kRightMargin + fromRight * (kButtonSize + kButtonSpacing)) * scale_;
+    return {right - size, (margins().top() - size) / 2, size, size};
 }
 
 QRectF TitleBar::closeButton() const {
@@ -24,15 +30,15 @@ QRectF TitleBar::minimiseButton() const {
 }
 
 QRectF TitleBar::icon() const {
-    return {qreal(kMargins.left() + kButtonSpacing), qreal(kMargins.top() - kIconSize) / 2,
-            qreal(kIconSize), qreal(kIconSize)};
+    const qreal size = kIconSize * scale_;
+    return {margins().left() + kButtonSpacing * scale_, (margins().top() - size) / 2, size, size};
 }
 
 QRectF TitleBar::caption(bool withIcon) const {
-    const qreal left =
-        withIcon ? icon().right() + kButtonSpacing : kMargins.left() + kButtonSpacing;
-    const qreal right = minimiseButton().left() - kButtonSpacing;
-    return {left, 0, qMax<qreal>(0, right - left), qreal(kMargins.top())};
+    const qreal spacing = kButtonSpacing * scale_;
+    const qreal left = withIcon ? icon().right() + spacing : margins().left() + spacing;
+    const qreal right = minimiseButton().left() - spacing;
+    return {left, 0, qMax<qreal>(0, right - left), qreal(margins().top())};
 }
 
 namespace {
@@ -50,10 +56,10 @@ TitleBar::Part TitleBar::partAt(QPointF point) const {
     if (!covers(QRectF(QPointF(0, 0), QSizeF(frame_)), point)) {
         return Part::Border;
     }
-    if (covers(QRectF(QRect(QPoint(0, 0), frame_).marginsRemoved(kMargins)), point)) {
+    if (covers(QRectF(QRect(QPoint(0, 0), frame_).marginsRemoved(margins())), point)) {
         return Part::Client;
     }
-    if (point.y() >= kMargins.top()) {
+    if (point.y() >= margins().top()) {
         return Part::Border;
     }
     if (covers(closeButton(), point)) {

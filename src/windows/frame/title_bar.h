@@ -11,21 +11,27 @@ namespace kelvaro {
 // Wayland desktop that leaves the frame to the program: a title bar with a
 // minimise and a close button at the right, and a thin border. The windows
 // have a fixed size, so there is no maximise button and no edge to resize
-// by. Coordinates are the frame's surface pixels (the window system's, which
-// a scale factor set for the program enlarges only inside the client area),
-// with the client area inside the margins.
+// by. Coordinates are the frame's surface pixels (the window system's), with
+// the client area inside the margins. A scale factor set for the program
+// (QT_SCALE_FACTOR) enlarges the client area in these pixels, and the frame
+// with it: every length below is multiplied by the scale.
 class TitleBar {
 public:
     enum class Part { Client, Border, Title, Minimise, Close };
 
+    // The lengths at scale 1.
     static constexpr QMargins kMargins{3, 30, 3, 3};
     static constexpr int kButtonSize = 18;
     static constexpr int kButtonSpacing = 5;
     static constexpr int kRightMargin = 8;
     static constexpr int kIconSize = 22;
 
-    explicit TitleBar(QSize frameSize);
+    explicit TitleBar(QSize frameSize, qreal scale = 1);
 
+    // The margins around the client area at a scale, in whole pixels.
+    static QMargins margins(qreal scale);
+    QMargins margins() const { return margins(scale_); }
+    qreal scale() const { return scale_; }
     QSize frameSize() const { return frame_; }
     QRectF closeButton() const;
     QRectF minimiseButton() const;
@@ -57,6 +63,7 @@ private:
     QRectF button(int fromRight) const;
 
     QSize frame_;
+    qreal scale_;
 };
 
 } // namespace kelvaro

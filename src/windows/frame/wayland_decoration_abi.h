@@ -24,8 +24,14 @@ class QWindow;
 
 namespace QtWaylandClient {
 
-class QWaylandWindow;
 class QWaylandInputDevice;
+
+// Only the one member the frame asks of a window: the scale of its surface's
+// buffers (the output's), which Qt's scale factor does not include.
+class Q_DECL_IMPORT QWaylandWindow {
+public:
+    qreal scale() const;
+};
 
 class Q_DECL_IMPORT QWaylandAbstractDecoration : public QObject {
 public:

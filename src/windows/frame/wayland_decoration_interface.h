@@ -9,6 +9,7 @@
 #if defined(KELVARO_QT_WAYLAND_PRIVATE_HEADERS)
 #include <QtWaylandClient/private/qwaylandabstractdecoration_p.h>
 #include <QtWaylandClient/private/qwaylanddecorationplugin_p.h>
+#include <QtWaylandClient/private/qwaylandwindow_p.h>
 #else
 #include "wayland_decoration_abi.h"
 #endif
