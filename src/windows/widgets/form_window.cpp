@@ -10,17 +10,8 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QScreen>
-#include <QWindow>
 
 namespace kelvaro {
-
-namespace {
-
-// How long a window hidden after a refused state waits to be taken for
-// inactive: on Wayland that takes one round trip to the compositor.
-constexpr int kDeactivationWaitMs = 1000;
-
-} // namespace
 
 FormWindow::FormWindow(const WindowLayout& layout)
     : QWidget(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
@@ -38,9 +29,6 @@ FormWindow::FormWindow(const WindowLayout& layout)
     setFont(layoutFont(LayoutFont::Default));
     focusWatch_ = connect(qApp, &QApplication::focusChanged, this,
                           [this](QWidget* /*old*/, QWidget* now) { focusArrived(now); });
-    deactivationTimeout_.setSingleShot(true);
-    deactivationTimeout_.setInterval(kDeactivationWaitMs);
-    connect(&deactivationTimeout_, &QTimer::timeout, this, &FormWindow::shownAgain);
 }
 
 // The focus moves while the widgets below are taken down, after this part
@@ -107,40 +95,9 @@ void FormWindow::changeEvent(QEvent* event) {
     // A window system that ignores the fixed size has resized it already.
     resize(minimumSize());
     if (shown) {
-        showAgain(keyboardCues);
+        show();
+        showKeyboardCues(keyboardCues);
     }
-}
-
-// On Wayland the platform hears that the hidden window has lost the keyboard
-// one round trip after hiding it. Shown again at once, the window could be
-// given the keyboard before that news was taken in, and then be taken for
-// inactive for good: no focus frame, and no activation token for the next
-// window shown. So it is shown again once the platform has taken it for
-// inactive.
-void FormWindow::showAgain(bool keyboardCues) {
-    cuesWhenShownAgain_ = keyboardCues;
-    showAgainPending_ = true;
-    const QWindow* handle = windowHandle();
-    if (!QGuiApplication::platformName().startsWith(QLatin1String("wayland")) ||
-        handle == nullptr || QGuiApplication::focusWindow() != handle) {
-        shownAgain();
-        return;
-    }
-    disconnect(deactivationWatch_);
-    deactivationWatch_ =
-        connect(qApp, &QGuiApplication::focusWindowChanged, this, &FormWindow::shownAgain);
-    deactivationTimeout_.start();
-}
-
-void FormWindow::shownAgain() {
-    if (!showAgainPending_) {
-        return;
-    }
-    showAgainPending_ = false;
-    disconnect(deactivationWatch_);
-    deactivationTimeout_.stop();
-    show();
-    showKeyboardCues(cuesWhenShownAgain_);
 }
 
 void FormWindow::paintEvent(QPaintEvent* event) {

@@ -3,7 +3,6 @@
 #include "layout_table.h"
 
 #include <QPixmap>
-#include <QTimer>
 #include <QWidget>
 
 #include <functional>
@@ -39,8 +38,6 @@ protected:
 
 private:
     void focusArrived(QWidget* now);
-    void showAgain(bool keyboardCues);
-    void shownAgain();
 
     QPixmap background_;
     std::function<bool()> closeHandler_;
@@ -49,12 +46,6 @@ private:
     bool cuesOnArrival_ = false;
     bool cuesPending_ = false;
     QMetaObject::Connection focusWatch_;
-    // A window hidden after a refused state, shown again once the platform
-    // has taken it for inactive (or the timer has run out).
-    bool showAgainPending_ = false;
-    bool cuesWhenShownAgain_ = false;
-    QMetaObject::Connection deactivationWatch_;
-    QTimer deactivationTimeout_;
 };
 
 } // namespace kelvaro
