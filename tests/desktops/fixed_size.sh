@@ -9,7 +9,9 @@
 # the window keep its client area of 578 x 264 pixels. On Weston the title
 # bar shows no maximise button and its own buttons work. On GNOME, "About"
 # and "OK" go there and back, "Exit" ends the program with status 0, and
-# each activation asks for one token and uses it. At twice the scale, set
+# each activation asks for one token and uses it. Refused again and again,
+# by the keyboard, the window keeps the keyboard and its focus frame each
+# time. At twice the scale, set
 # for the program (QT_SCALE_FACTOR=2) or as Weston's output scale, the frame
 # is twice as large as at scale 1, its buttons too, and close still works.
 set -u
@@ -188,6 +190,61 @@ showing_about() {
     ((shade < 150))
 }
 
+# The focus frame of "Berechnen" (32, 216, 73 x 25 pixels in the client
+# area), with two pixels around it: its picture without the frame (at start,
+# the keyboard is in the playing time) and with it (after Tab Tab), each as
+# the screenshot and the client area's top-left corner on it.
+readonly button_area=(30 214 77 29)
+unframed=() framed=()
+
+button_picture() {
+    echo "$shots/$1.png" $((box[0] + left_margin + button_area[0])) $((box[1] + top_margin + button_area[1]))
+}
+
+# differing_from SHOT PICTURE...: how many pixels of the button's area on
+# SHOT differ from the PICTURE given.
+differing_from() {
+    local here_now=($(button_picture "$1")) other=("${@:2}")
+    "$python" "$here/window_box.py" "${here_now[0]}" "${here_now[1]}" "${here_now[2]}" \
+        "${button_area[2]}" "${button_area[3]}" --against "${other[@]}"
+}
+
+# Waits up to three seconds for the focus frame on "Berechnen" after NAME:
+# the button's area as with the frame, not as without.
+framed_after() {
+    local name=$1 i near far
+    for ((i = 0; i < 15; ++i)); do
+        near=$(differing_from "$name" "${framed[@]}")
+        far=$(differing_from "$name" "${unframed[@]}")
+        ((near * 4 < far)) && return 0
+        sleep 0.2
+        shoot "$name"
+    done
+    fail "after $name the focus frame on \"Berechnen\" is gone ($near pixels differ from the framed button, $far from the plain one)"
+}
+
+# Tab Tab takes the keyboard to "Berechnen", and its focus frame shows. Then
+# the state KEY asks for (full screen, maximised) is refused ROUNDS times in
+# a row; each time the window comes back with the keyboard on "Berechnen"
+# and the frame drawn. With MOVED, the window may come back elsewhere.
+keyboard_through_refusals() {
+    local key=$1 rounds=$2 moved=${3:-} i
+    measure form1-unframed
+    unframed=($(button_picture form1-unframed))
+    xdotool key Tab Tab
+    sleep 0.5
+    measure form1-framed
+    framed=($(button_picture form1-framed))
+    (($(differing_from form1-framed "${unframed[@]}") >= 100)) ||
+        fail "Tab Tab drew no focus frame on \"Berechnen\""
+    for ((i = 1; i <= rounds; ++i)); do
+        xdotool key "$key"
+        check_size "form1-refused-$i" $moved
+        framed_after "form1-refused-$i"
+    done
+    echo "$rounds times $key refused: the focus frame stayed on \"Berechnen\""
+}
+
 # within ACTUAL EXPECTED TOLERANCE WHAT: fails unless ACTUAL is EXPECTED give
 # or take TOLERANCE.
 within() {
@@ -245,6 +302,7 @@ run_weston() {
     session_wayland
     park
     session_start "$shots/program.log" "$program"
+    keyboard_through_refusals super+shift+f 16 moved
     maximise_on_weston form1
     showing_about form1-full-screen-shortcut && fail "the main window does not show"
     # "About" at 168, 216 (49 x 25 pixels).
@@ -294,6 +352,8 @@ run_gnome() {
     # With the program's Wayland messages in its log.
     session_start "$shots/program.log" env WAYLAND_DEBUG=1 "$program"
 
+    # The activations counted below come after these.
+    keyboard_through_refusals super+Up 4
     measure form1-shown
     two_buttons form1-shown
     click_at $((box[0] + 120)) $((box[1] + top_margin / 2)) --repeat 2 --delay 80 1

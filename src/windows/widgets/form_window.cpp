@@ -10,6 +10,7 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QScreen>
+#include <QWindow>
 
 namespace kelvaro {
 
@@ -90,6 +91,9 @@ void FormWindow::changeEvent(QEvent* event) {
     const bool keyboardCues = testAttribute(Qt::WA_KeyboardFocusChange);
     if (shown) {
         hide();
+        // A new native window, as at the first show: the window system's
+        // news about the old one cannot then be taken for news about it.
+        windowHandle()->destroy();
     }
     setWindowState(windowState() & ~(Qt::WindowMaximized | Qt::WindowFullScreen));
     // A window system that ignores the fixed size has resized it already.
