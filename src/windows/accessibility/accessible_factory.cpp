@@ -1,8 +1,8 @@
-#include "accessible_factory.h"
+#include "accessibility/accessible_factory.h"
 
-#include "accessible_choice_list.h"
-#include "choice_list.h"
-#include "form_window.h"
+#include "accessibility/accessible_choice_list.h"
+#include "widgets/choice_list.h"
+#include "widgets/form_window.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>

@@ -1,8 +1,8 @@
-#include "form1_extras.h"
+#include "accessibility/form1_extras.h"
 
-#include "accessible_factory.h"
-#include "form1_layout.h"
-#include "widget_sync.h"
+#include "accessibility/accessible_factory.h"
+#include "binding/widget_sync.h"
+#include "layout/form1_layout.h"
 
 #include <QComboBox>
 #include <QLabel>

@@ -1,16 +1,16 @@
-#include "gui.h"
+#include "binding/gui.h"
 
-#include "about_layout.h"
-#include "accessible_factory.h"
-#include "connect_while_alive.h"
-#include "form1_extras.h"
-#include "form1_layout.h"
-#include "form_binding.h"
-#include "form_window.h"
-#include "light_palette.h"
-#include "mark_presenter.h"
-#include "window_activation.h"
-#include "window_builder.h"
+#include "accessibility/accessible_factory.h"
+#include "accessibility/form1_extras.h"
+#include "binding/connect_while_alive.h"
+#include "binding/form_binding.h"
+#include "binding/mark_presenter.h"
+#include "binding/window_activation.h"
+#include "layout/about_layout.h"
+#include "layout/form1_layout.h"
+#include "widgets/form_window.h"
+#include "widgets/light_palette.h"
+#include "widgets/window_builder.h"
 
 #include <QCoreApplication>
 #include <QIcon>

@@ -1,6 +1,6 @@
-#include "widget_sync.h"
+#include "binding/widget_sync.h"
 
-#include "shape_widget.h"
+#include "widgets/shape_widget.h"
 
 #include <QComboBox>
 #include <QLabel>

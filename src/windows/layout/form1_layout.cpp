@@ -1,7 +1,7 @@
-#include "form1_layout.h"
+#include "layout/form1_layout.h"
 
 #include "calc/form1.h"
-#include "program_version.h"
+#include "launch/program_version.h"
 
 namespace kelvaro {
 

@@ -1,12 +1,12 @@
-#include "window_builder.h"
+#include "widgets/window_builder.h"
 
-#include "accessible_factory.h"
-#include "choice_list.h"
-#include "layout_fonts.h"
-#include "push_button.h"
-#include "shape_widget.h"
-#include "slider_bar.h"
-#include "twips.h"
+#include "accessibility/accessible_factory.h"
+#include "layout/layout_fonts.h"
+#include "layout/twips.h"
+#include "widgets/choice_list.h"
+#include "widgets/push_button.h"
+#include "widgets/shape_widget.h"
+#include "widgets/slider_bar.h"
 
 #include <QComboBox>
 #include <QLabel>
