@@ -1,7 +1,7 @@
 #include "accessibility/form1_extras.h"
 
 #include "accessibility/accessible_factory.h"
-#include "binding/widget_sync.h"
+#include "accessibility/spoken_caption.h"
 #include "layout/form1_layout.h"
 
 #include <QComboBox>
@@ -120,9 +120,8 @@ void Form1Extras::describe(QWidget& form1) {
     }
     for (const Description& d : kResultLabels) {
         if (auto* label = qobject_cast<QLabel*>(child(form1, d.control))) {
-            label->setProperty(widget_sync::kSpokenCaption, QString::fromUtf8(d.name));
             label->setAccessibleDescription(QString::fromUtf8(d.description));
-            widget_sync::nameAfterCaption(*label);
+            SpokenCaption::give(*label, QString::fromUtf8(d.name));
         }
     }
 }
