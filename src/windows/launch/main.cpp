@@ -3,8 +3,8 @@
 #include "launch/command_line.h"
 #include "launch/command_line_answer.h"
 #include "launch/display_check.h"
-#include "launch/program_version.h"
 #include "locale/decimal_separator.h"
+#include "version/program_version.h"
 
 #include <QApplication>
 #include <QWidget>

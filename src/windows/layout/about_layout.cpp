@@ -1,6 +1,6 @@
 #include "layout/about_layout.h"
 
-#include "launch/program_version.h"
+#include "version/program_version.h"
 
 namespace kelvaro {
 

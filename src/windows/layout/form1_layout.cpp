@@ -1,7 +1,7 @@
 #include "layout/form1_layout.h"
 
 #include "calc/form1.h"
-#include "launch/program_version.h"
+#include "version/program_version.h"
 
 namespace kelvaro {
 
