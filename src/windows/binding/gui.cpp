@@ -5,7 +5,7 @@
 #include "binding/connect_while_alive.h"
 #include "binding/form_binding.h"
 #include "binding/mark_presenter.h"
-#include "binding/window_activation.h"
+#include "frame/window_activation.h"
 #include "layout/about_layout.h"
 #include "layout/form1_layout.h"
 #include "widgets/form_window.h"
