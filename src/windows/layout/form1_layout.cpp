@@ -147,4 +147,14 @@ std::span<const ControlLayout> form1Controls() {
     return kControls;
 }
 
+std::vector<const char*> form1WorkingFields() {
+    std::vector<const char*> names;
+    for (const ControlLayout& row : kControls) {
+        if (row.top >= kWindow.clientHeight) {
+            names.push_back(row.name);
+        }
+    }
+    return names;
+}
+
 } // namespace kelvaro
