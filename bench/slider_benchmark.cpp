@@ -6,9 +6,9 @@
 //
 // For the breakdown two more figures: the same step without processing the
 // paint events, and the core's slider handler without windows.
-#include "choice_list.h"
-#include "gui.h"
+#include "binding/gui.h"
 #include "handlers/program.h"
+#include "widgets/choice_list.h"
 
 #include <QApplication>
 #include <QCoreApplication>

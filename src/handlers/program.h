@@ -2,11 +2,11 @@
 
 #include "calc/bitrate_calculation.h"
 #include "calc/form1.h"
-#include "calc/slider_recalculation.h"
 #include "handlers/audio_track_selection.h"
 #include "handlers/disc_type_selection.h"
 #include "handlers/input_field_handlers.h"
 #include "handlers/life_cycle.h"
+#include "handlers/slider_recalculation.h"
 #include "runtime/number_format.h"
 #include "runtime/window.h"
 

@@ -2,8 +2,8 @@
 // in-process: roles, names that hold the words beside or on each control,
 // nothing of the drawings or the working fields in the tree, and a marked
 // field's message.
+#include "accessibility/invalid_entry_bridge.h"
 #include "gui_fixture.h"
-#include "invalid_entry_bridge.h"
 
 #include <QAbstractItemView>
 #include <QAccessible>

@@ -1,5 +1,5 @@
-#include "command_line.h"
-#include "display_check.h"
+#include "launch/command_line.h"
+#include "launch/display_check.h"
 #include "scoped_variable.h"
 
 #include <gtest/gtest.h>

@@ -1,14 +1,14 @@
 #pragma once
 
-#include "gui.h"
+#include "binding/gui.h"
 #include "handlers/program.h"
 
 #include <QColor>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QRect>
 #include <QPushButton>
+#include <QRect>
 #include <QScrollBar>
 #include <QString>
 #include <QWidget>

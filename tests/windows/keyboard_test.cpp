@@ -2,8 +2,8 @@
 // only a button and, held, presses it once, a list's popup opens on the item
 // the field shows, and the focus comes back where it was after the About
 // window.
-#include "choice_list.h"
 #include "gui_fixture.h"
+#include "widgets/choice_list.h"
 
 #include <QAbstractItemView>
 #include <QApplication>

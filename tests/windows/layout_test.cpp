@@ -1,8 +1,8 @@
 // The two windows against their layout tables: places, sizes, fonts, the
 // hidden fields and the fixed window size.
-#include "about_layout.h"
-#include "form1_layout.h"
 #include "gui_fixture.h"
+#include "layout/about_layout.h"
+#include "layout/form1_layout.h"
 
 #include <QApplication>
 #include <QFontInfo>

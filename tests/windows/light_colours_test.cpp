@@ -2,7 +2,7 @@
 // and pictures are made for: the scheme's palette is in place before the
 // windows are built, as a platform theme puts it there.
 #include "gui_fixture.h"
-#include "light_palette.h"
+#include "widgets/light_palette.h"
 
 #include <QAbstractItemView>
 #include <QApplication>

@@ -1,9 +1,9 @@
 // Where the message about bad input stands: at the first marked field or
 // above the results, inside the window, its text whole, clear of the other
 // inputs and labels, and letting clicks through to what lies below it.
-#include "form1_layout.h"
+#include "binding/mark_presenter.h"
 #include "gui_fixture.h"
-#include "mark_presenter.h"
+#include "layout/form1_layout.h"
 
 #include <QApplication>
 #include <QPushButton>

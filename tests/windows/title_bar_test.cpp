@@ -5,8 +5,8 @@
 // (558 to 576), minimise 5 pixels left of it (535 to 553). Nothing else in
 // the bar is a button: where other title bars have a maximise button, a
 // press moves the window. At a scale factor of 2 every length doubles.
-#include "title_bar.h"
-#include "wayland_frame.h"
+#include "frame/title_bar.h"
+#include "frame/wayland_frame.h"
 
 #include <gtest/gtest.h>
 

@@ -5,8 +5,8 @@
 #include "system_keyboard.h"
 #endif
 
-#include "gui.h"
-#include "wayland_frame.h"
+#include "binding/gui.h"
+#include "frame/wayland_frame.h"
 
 #include <QApplication>
 #include <QComboBox>

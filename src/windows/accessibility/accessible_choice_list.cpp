@@ -1,6 +1,6 @@
-#include "accessible_choice_list.h"
+#include "accessibility/accessible_choice_list.h"
 
-#include "choice_list.h"
+#include "widgets/choice_list.h"
 
 #include <QAbstractItemView>
 #include <QLineEdit>

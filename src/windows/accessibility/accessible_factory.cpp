@@ -1,8 +1,10 @@
-#include "accessible_factory.h"
+#include "accessibility/accessible_factory.h"
 
-#include "accessible_choice_list.h"
-#include "choice_list.h"
-#include "form_window.h"
+#include "accessibility/accessible_choice_list.h"
+#include "widgets/choice_list.h"
+#include "widgets/form_window.h"
+#include "widgets/line_widget.h"
+#include "widgets/shape_widget.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
@@ -109,7 +111,10 @@ void AccessibleFactory::leaveOut(QWidget& widget) {
 }
 
 bool AccessibleFactory::isLeftOut(const QWidget& widget) {
-    return widget.property(kLeftOut).toBool();
+    // Lines, frames and bars tell a screen reader nothing.
+    const bool drawing = qobject_cast<const LineWidget*>(&widget) != nullptr ||
+                         qobject_cast<const ShapeWidget*>(&widget) != nullptr;
+    return drawing || widget.property(kLeftOut).toBool();
 }
 
 void AccessibleFactory::makeNotice(QLabel& label) {

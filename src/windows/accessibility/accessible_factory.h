@@ -15,6 +15,8 @@ public:
     // Once per process; further calls do nothing.
     static void install();
 
+    // Lines, frames and bars are left out by their kind; any other widget
+    // by this mark.
     static void leaveOut(QWidget& widget);
     static bool isLeftOut(const QWidget& widget);
     static void makeNotice(QLabel& label);

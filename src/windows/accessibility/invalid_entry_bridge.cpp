@@ -1,4 +1,4 @@
-#include "invalid_entry_bridge.h"
+#include "accessibility/invalid_entry_bridge.h"
 
 #include <QCoreApplication>
 #include <QDBusArgument>

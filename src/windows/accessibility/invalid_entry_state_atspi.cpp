@@ -1,6 +1,6 @@
-#include "invalid_entry_state.h"
+#include "accessibility/invalid_entry_state.h"
 
-#include "invalid_entry_bridge.h"
+#include "accessibility/invalid_entry_bridge.h"
 
 namespace kelvaro {
 

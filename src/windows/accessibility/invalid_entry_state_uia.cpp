@@ -1,4 +1,4 @@
-#include "invalid_entry_state.h"
+#include "accessibility/invalid_entry_state.h"
 
 namespace kelvaro {
 

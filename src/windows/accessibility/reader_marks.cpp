@@ -1,6 +1,6 @@
-#include "reader_marks.h"
+#include "accessibility/reader_marks.h"
 
-#include "invalid_entry_state.h"
+#include "accessibility/invalid_entry_state.h"
 
 #include <algorithm>
 

@@ -1,10 +1,10 @@
-#include "form_binding.h"
+#include "binding/form_binding.h"
 
-#include "choice_list.h"
-#include "connect_while_alive.h"
-#include "form1_layout.h"
-#include "shape_widget.h"
-#include "widget_sync.h"
+#include "binding/connect_while_alive.h"
+#include "binding/widget_sync.h"
+#include "layout/form1_layout.h"
+#include "widgets/choice_list.h"
+#include "widgets/shape_widget.h"
 
 #include <QComboBox>
 #include <QLabel>

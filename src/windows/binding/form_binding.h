@@ -1,7 +1,7 @@
 #pragma once
 
 #include "handlers/program.h"
-#include "layout_table.h"
+#include "layout/layout_table.h"
 
 #include <QPointer>
 #include <QWidget>

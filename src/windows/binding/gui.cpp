@@ -1,16 +1,17 @@
-#include "gui.h"
+#include "binding/gui.h"
 
-#include "about_layout.h"
-#include "accessible_factory.h"
-#include "connect_while_alive.h"
-#include "form1_extras.h"
-#include "form1_layout.h"
-#include "form_binding.h"
-#include "form_window.h"
-#include "light_palette.h"
-#include "mark_presenter.h"
-#include "window_activation.h"
-#include "window_builder.h"
+#include "accessibility/accessible_factory.h"
+#include "accessibility/form1_reader_view.h"
+#include "binding/connect_while_alive.h"
+#include "binding/form_binding.h"
+#include "binding/mark_presenter.h"
+#include "frame/window_activation.h"
+#include "layout/about_layout.h"
+#include "layout/form1_layout.h"
+#include "widgets/form1_input_policies.h"
+#include "widgets/form_window.h"
+#include "widgets/light_palette.h"
+#include "widgets/window_builder.h"
 
 #include <QCoreApplication>
 #include <QIcon>
@@ -59,7 +60,8 @@ Gui::Gui(Program& program) : program_(program) {
     LightPalette::applyToPopups();
     form1_ = WindowBuilder::build(form1Window(), form1Controls());
     form1_->setWindowIcon(programIcon());
-    Form1Extras::apply(*form1_);
+    Form1InputPolicies::apply(*form1_);
+    Form1ReaderView::apply(*form1_);
     binding_ = std::make_unique<FormBinding>(program_, *form1_);
     marks_ = std::make_unique<MarkPresenter>(program_.form, *form1_);
     form1_->setCloseHandler([&program] {

@@ -1,11 +1,11 @@
-#include "mark_presenter.h"
+#include "binding/mark_presenter.h"
 
-#include "accessible_factory.h"
-#include "connect_while_alive.h"
+#include "accessibility/accessible_factory.h"
+#include "binding/connect_while_alive.h"
+#include "binding/widget_sync.h"
 #include "handlers/report_text.h"
-#include "layout_fonts.h"
-#include "light_palette.h"
-#include "widget_sync.h"
+#include "layout/layout_fonts.h"
+#include "widgets/light_palette.h"
 
 #include <QAbstractButton>
 #include <QAbstractSlider>

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "accessibility/reader_marks.h"
 #include "calc/form1.h"
-#include "reader_marks.h"
 
 #include <QPointer>
 #include <QRect>

@@ -1,6 +1,7 @@
-#include "widget_sync.h"
+#include "binding/widget_sync.h"
 
-#include "shape_widget.h"
+#include "accessibility/spoken_caption.h"
+#include "widgets/shape_widget.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -94,20 +95,9 @@ void show(const ScrollBar& bar, QScrollBar& widget) {
     widget.setValue(bar.value());
 }
 
-void nameAfterCaption(QLabel& widget) {
-    const QVariant spoken = widget.property(kSpokenCaption);
-    if (!spoken.isValid()) {
-        return;
-    }
-    const QString name = spoken.toString().arg(widget.text());
-    if (widget.accessibleName() != name) {
-        widget.setAccessibleName(name);
-    }
-}
-
 void show(const Label& label, QLabel& widget) {
     widget.setText(toQString(label.caption()));
-    nameAfterCaption(widget);
+    SpokenCaption::follow(widget);
 }
 
 void showSize(const Label& label, QLabel& widget) {

@@ -35,11 +35,7 @@ void showText(QLineEdit& edit, const QString& text);
 void show(const TextBox& box, QLineEdit& edit);
 void show(const ComboBox& combo, QComboBox& widget);
 void show(const ScrollBar& bar, QScrollBar& widget);
-// A label whose property kSpokenCaption holds a text with %1 is named for
-// screen readers by that text, the caption in place of %1, and renamed with
-// every new caption.
-inline constexpr const char* kSpokenCaption = "spokenCaption";
-void nameAfterCaption(QLabel& widget);
+// A label with a spoken caption is renamed for screen readers as well.
 void show(const Label& label, QLabel& widget);
 // A size caption may be wider than its label: the tool tip shows it whole.
 void showSize(const Label& label, QLabel& widget);

@@ -1,4 +1,4 @@
-#include "fixed_frame_decoration.h"
+#include "frame/fixed_frame_decoration.h"
 
 #include <QGuiApplication>
 #include <QIcon>

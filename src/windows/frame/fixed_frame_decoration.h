@@ -1,7 +1,7 @@
 #pragma once
 
-#include "title_bar.h"
-#include "wayland_decoration_interface.h"
+#include "frame/title_bar.h"
+#include "frame/wayland_decoration_interface.h"
 
 #include <QStaticText>
 

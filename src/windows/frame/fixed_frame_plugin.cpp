@@ -1,5 +1,5 @@
-#include "fixed_frame_decoration.h"
-#include "wayland_decoration_interface.h"
+#include "frame/fixed_frame_decoration.h"
+#include "frame/wayland_decoration_interface.h"
 
 #include <QObject>
 

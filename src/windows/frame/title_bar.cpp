@@ -1,4 +1,4 @@
-#include "title_bar.h"
+#include "frame/title_bar.h"
 
 #include <QRect>
 

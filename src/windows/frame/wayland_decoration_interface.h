@@ -11,5 +11,5 @@
 #include <QtWaylandClient/private/qwaylanddecorationplugin_p.h>
 #include <QtWaylandClient/private/qwaylandwindow_p.h>
 #else
-#include "wayland_decoration_abi.h"
+#include "frame/wayland_decoration_abi.h"
 #endif

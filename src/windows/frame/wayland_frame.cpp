@@ -1,4 +1,4 @@
-#include "wayland_frame.h"
+#include "frame/wayland_frame.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>

@@ -1,4 +1,4 @@
-#include "command_line.h"
+#include "launch/command_line.h"
 
 #include <array>
 #include <span>

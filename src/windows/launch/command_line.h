@@ -1,6 +1,6 @@
 #pragma once
 
-#include "display_check.h"
+#include "launch/display_check.h"
 
 #include <string>
 #include <vector>

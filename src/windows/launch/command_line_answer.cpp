@@ -1,6 +1,6 @@
-#include "command_line_answer.h"
+#include "launch/command_line_answer.h"
 
-#include "program_version.h"
+#include "version/program_version.h"
 
 #include <cstdio>
 #include <string>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "command_line.h"
+#include "launch/command_line.h"
 
 #include <optional>
 

@@ -1,10 +1,10 @@
-#include "command_line.h"
-#include "command_line_answer.h"
-#include "display_check.h"
-#include "gui.h"
+#include "binding/gui.h"
+#include "frame/wayland_frame.h"
+#include "launch/command_line.h"
+#include "launch/command_line_answer.h"
+#include "launch/display_check.h"
 #include "locale/decimal_separator.h"
-#include "program_version.h"
-#include "wayland_frame.h"
+#include "version/program_version.h"
 
 #include <QApplication>
 #include <QWidget>

@@ -1,6 +1,6 @@
-#include "about_layout.h"
+#include "layout/about_layout.h"
 
-#include "program_version.h"
+#include "version/program_version.h"
 
 namespace kelvaro {
 

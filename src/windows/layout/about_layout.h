@@ -1,6 +1,6 @@
 #pragma once
 
-#include "layout_table.h"
+#include "layout/layout_table.h"
 
 #include <span>
 

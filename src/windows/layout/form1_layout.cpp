@@ -1,7 +1,7 @@
-#include "form1_layout.h"
+#include "layout/form1_layout.h"
 
 #include "calc/form1.h"
-#include "program_version.h"
+#include "version/program_version.h"
 
 namespace kelvaro {
 
@@ -145,6 +145,16 @@ const WindowLayout& form1Window() {
 
 std::span<const ControlLayout> form1Controls() {
     return kControls;
+}
+
+std::vector<const char*> form1WorkingFields() {
+    std::vector<const char*> names;
+    for (const ControlLayout& row : kControls) {
+        if (row.top >= kWindow.clientHeight) {
+            names.push_back(row.name);
+        }
+    }
+    return names;
 }
 
 } // namespace kelvaro

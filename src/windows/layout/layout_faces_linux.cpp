@@ -1,4 +1,4 @@
-#include "layout_faces.h"
+#include "layout/layout_faces.h"
 
 namespace kelvaro {
 

@@ -1,6 +1,6 @@
-#include "layout_fonts.h"
+#include "layout/layout_fonts.h"
 
-#include "layout_faces.h"
+#include "layout/layout_faces.h"
 
 namespace kelvaro {
 

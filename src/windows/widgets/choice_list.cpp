@@ -1,4 +1,4 @@
-#include "choice_list.h"
+#include "widgets/choice_list.h"
 
 #include <QAbstractItemView>
 #include <QKeyEvent>

@@ -1,8 +1,8 @@
-#include "form_window.h"
+#include "widgets/form_window.h"
 
-#include "layout_fonts.h"
-#include "light_palette.h"
-#include "twips.h"
+#include "layout/layout_fonts.h"
+#include "layout/twips.h"
+#include "widgets/light_palette.h"
 
 #include <QApplication>
 #include <QCloseEvent>

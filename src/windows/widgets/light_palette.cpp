@@ -1,4 +1,4 @@
-#include "light_palette.h"
+#include "widgets/light_palette.h"
 
 #include <QApplication>
 #include <QToolTip>

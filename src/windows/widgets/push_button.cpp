@@ -1,4 +1,4 @@
-#include "push_button.h"
+#include "widgets/push_button.h"
 
 #include <QKeyEvent>
 

@@ -1,6 +1,6 @@
-#include "shape_widget.h"
+#include "widgets/shape_widget.h"
 
-#include "twips.h"
+#include "layout/twips.h"
 
 #include <QPainter>
 

@@ -1,4 +1,4 @@
-#include "slider_bar.h"
+#include "widgets/slider_bar.h"
 
 #include <QPainter>
 #include <QStyle>

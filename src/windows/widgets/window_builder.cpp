@@ -1,17 +1,16 @@
-#include "window_builder.h"
+#include "widgets/window_builder.h"
 
-#include "accessible_factory.h"
-#include "choice_list.h"
-#include "layout_fonts.h"
-#include "push_button.h"
-#include "shape_widget.h"
-#include "slider_bar.h"
-#include "twips.h"
+#include "layout/layout_fonts.h"
+#include "layout/twips.h"
+#include "widgets/choice_list.h"
+#include "widgets/line_widget.h"
+#include "widgets/push_button.h"
+#include "widgets/shape_widget.h"
+#include "widgets/slider_bar.h"
 
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPainter>
 #include <QProxyStyle>
 #include <QPushButton>
 #include <QScrollBar>
@@ -20,24 +19,6 @@
 #include <vector>
 
 namespace kelvaro {
-
-// A one-pixel solid line in the default line colour, horizontal or vertical,
-// covering its whole widget.
-class LineWidget : public QWidget {
-    Q_OBJECT
-
-public:
-    explicit LineWidget(QWidget* parent) : QWidget(parent) {
-        setAttribute(Qt::WA_TransparentForMouseEvents);
-        setFocusPolicy(Qt::NoFocus);
-    }
-
-protected:
-    void paintEvent(QPaintEvent*) override {
-        QPainter painter(this);
-        painter.fillRect(rect(), palette().color(QPalette::WindowText));
-    }
-};
 
 // The application's style with the narrow drop-down button of the layout's
 // lists, so that their start texts fit the text area.
@@ -75,10 +56,6 @@ namespace {
 bool isWindowed(ControlKind kind) {
     return kind == ControlKind::TextBox || kind == ControlKind::ComboBox ||
            kind == ControlKind::ScrollBar || kind == ControlKind::Button;
-}
-
-bool isDrawing(ControlKind kind) {
-    return kind == ControlKind::Frame || kind == ControlKind::Bar || kind == ControlKind::Line;
 }
 
 Qt::Alignment alignmentOf(TextAlign align) {
@@ -165,10 +142,6 @@ std::unique_ptr<FormWindow> WindowBuilder::build(const WindowLayout& window,
         widget->setVisible(row.visible);
         if (isWindowed(row.kind)) {
             widget->raise();
-        }
-        if (isDrawing(row.kind)) {
-            // Lines, frames and bars tell a screen reader nothing.
-            AccessibleFactory::leaveOut(*widget);
         }
     }
     orderTabs(controls, *form);

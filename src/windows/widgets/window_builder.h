@@ -1,7 +1,7 @@
 #pragma once
 
-#include "form_window.h"
-#include "layout_table.h"
+#include "layout/layout_table.h"
+#include "widgets/form_window.h"
 
 #include <memory>
 #include <span>

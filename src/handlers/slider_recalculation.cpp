@@ -1,4 +1,4 @@
-#include "calc/slider_recalculation.h"
+#include "handlers/slider_recalculation.h"
 
 namespace kelvaro {
 

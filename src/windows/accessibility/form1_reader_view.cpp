@@ -1,15 +1,12 @@
-#include "form1_extras.h"
+#include "accessibility/form1_reader_view.h"
 
-#include "accessible_factory.h"
-#include "form1_layout.h"
-#include "widget_sync.h"
+#include "accessibility/accessible_factory.h"
+#include "accessibility/spoken_caption.h"
+#include "layout/form1_layout.h"
 
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QScrollBar>
-
-#include <vector>
 
 namespace kelvaro {
 
@@ -59,52 +56,18 @@ constexpr Description kResultLabels[] = {
     {"Label26", "Video + Audo %1 MB", "Ergebnis: Video und Audio zusammen"},
 };
 
-constexpr const char* kResults[] = {"Text8", "Text12", "Text13"};
-
-// The working fields: the layout puts them below the client area.
-std::vector<const char*> belowClientArea() {
-    std::vector<const char*> names;
-    for (const ControlLayout& row : form1Controls()) {
-        if (row.top >= form1Window().clientHeight) {
-            names.push_back(row.name);
-        }
-    }
-    return names;
-}
-
 QWidget* child(QWidget& form1, const char* name) {
     return form1.findChild<QWidget*>(QString::fromLatin1(name));
 }
 
 } // namespace
 
-void Form1Extras::apply(QWidget& form1) {
-    makeResultsReadOnly(form1);
-    setFocusPolicies(form1);
+void Form1ReaderView::apply(QWidget& form1) {
     describe(form1);
-    leaveOutOfReaders(form1);
+    leaveOutWorkingFields(form1);
 }
 
-void Form1Extras::makeResultsReadOnly(QWidget& form1) {
-    for (const char* name : kResults) {
-        if (auto* edit = qobject_cast<QLineEdit*>(child(form1, name))) {
-            edit->setReadOnly(true);
-        }
-    }
-}
-
-void Form1Extras::setFocusPolicies(QWidget& form1) {
-    if (auto* slider = qobject_cast<QScrollBar*>(child(form1, "HScroll1"))) {
-        slider->setFocusPolicy(Qt::StrongFocus);
-    }
-    for (const char* name : belowClientArea()) {
-        if (QWidget* field = child(form1, name)) {
-            field->setFocusPolicy(Qt::NoFocus);
-        }
-    }
-}
-
-void Form1Extras::describe(QWidget& form1) {
+void Form1ReaderView::describe(QWidget& form1) {
     // The window keeps its caption as its name.
     form1.setAccessibleDescription(
         QStringLiteral("Rechner für die mittlere Videobitrate einer DVD"));
@@ -120,15 +83,14 @@ void Form1Extras::describe(QWidget& form1) {
     }
     for (const Description& d : kResultLabels) {
         if (auto* label = qobject_cast<QLabel*>(child(form1, d.control))) {
-            label->setProperty(widget_sync::kSpokenCaption, QString::fromUtf8(d.name));
             label->setAccessibleDescription(QString::fromUtf8(d.description));
-            widget_sync::nameAfterCaption(*label);
+            SpokenCaption::give(*label, QString::fromUtf8(d.name));
         }
     }
 }
 
-void Form1Extras::leaveOutOfReaders(QWidget& form1) {
-    for (const char* name : belowClientArea()) {
+void Form1ReaderView::leaveOutWorkingFields(QWidget& form1) {
+    for (const char* name : form1WorkingFields()) {
         if (QWidget* field = child(form1, name)) {
             AccessibleFactory::leaveOut(*field);
         }

@@ -1,4 +1,4 @@
-#include "window_activation.h"
+#include "frame/window_activation.h"
 
 #include <QGuiApplication>
 #include <QLibraryInfo>
