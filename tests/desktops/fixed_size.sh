@@ -332,12 +332,15 @@ run_weston() {
 # Every activation of a window asks the compositor for one token, and uses
 # it: an unused one keeps GNOME's busy pointer up until it times out.
 tokens_each_used_once() {
-    local log=$1 activations=$2 asked given used
-    asked=$(grep -c -- '-> xdg_activation_v1[@#][0-9]*\.get_activation_token(' "$log")
+    local log=$1 activations=$2 asked at_start given used
+    # A token for an input names the input's serial; Qt 6.11 (Debian testing) also
+    # ask for one when the first window is shown, without a serial.
+    asked=$(grep -c -- '-> xdg_activation_token_v1[@#][0-9]*\.set_serial(' "$log")
+    at_start=$(($(grep -c -- '-> xdg_activation_v1[@#][0-9]*\.get_activation_token(' "$log") - asked))
     given=$(grep -o 'xdg_activation_token_v1[@#][0-9]*\.done("[^"]*")' "$log" | cut -d'"' -f2 | sort)
     used=$(grep -o -- '-> xdg_activation_v1[@#][0-9]*\.activate("[^"]*"' "$log" | cut -d'"' -f2 | sort)
-    ((asked == activations)) ||
-        fail "the program asked for $asked activation tokens for $activations activations"
+    ((asked == activations && at_start <= 1)) ||
+        fail "the program asked for $asked activation tokens for $activations activations, and $at_start more"
     [[ $given == "$used" ]] ||
         fail "the activation tokens given ($(echo $given)) are not those used ($(echo $used))"
     echo "activation: $asked tokens, each used once"

@@ -264,16 +264,74 @@ session_output_window() {
     xwininfo -root -children | awk -v t="$1" 'index($0, t) {print $1; found = 1; exit} END {exit !found}'
 }
 
-# Mutter, as GNOME runs it, nested on Xvfb and without Xwayland. It shows its
-# own background, and draws the pointer into its output.
+# Mutter, as GNOME runs it, on Xvfb and without Xwayland: nested where it
+# still can be (mutter 48 and older), otherwise in its development kit, whose
+# viewer shows a virtual monitor of the viewer's size and hands it the
+# viewer's input. It shows its own background, and draws the pointer into
+# its output.
 session_gnome() {
     command -v mutter >/dev/null || session_fail "mutter is missing (scripts/setup installs it)"
     session_start_xvfb
     export XDG_RUNTIME_DIR=$session_dir/runtime
     mkdir -m 0700 "$XDG_RUNTIME_DIR"
     local socket=kelvaro-gnome-$$
-    MUTTER_DEBUG_DUMMY_MODE_SPECS=$SESSION_WESTON_SIZE \
-        mutter --wayland --nested --no-x11 --wayland-display="$socket" \
+    if mutter --help 2>&1 | grep -q -- --nested; then
+        MUTTER_DEBUG_DUMMY_MODE_SPECS=$SESSION_WESTON_SIZE \
+            mutter --wayland --nested --no-x11 --wayland-display="$socket" \
+            >"$session_dir/mutter.log" 2>&1 &
+        session_compositor_up mutter $! "$socket" '"mutter"' "$session_dir/mutter.log"
+        return
+    fi
+    # The viewer takes the picture from PipeWire.
+    session_need pipewire wireplumber
+    pipewire >"$session_dir/pipewire.log" 2>&1 &
+    session_pids+=($!)
+    session_wait_for "$SESSION_WAIT" test -S "$XDG_RUNTIME_DIR/pipewire-0" ||
+        session_fail "PipeWire made no socket within $SESSION_WAIT s"
+    wireplumber >"$session_dir/wireplumber.log" 2>&1 &
+    session_pids+=($!)
+    mutter --wayland --devkit --no-x11 --wayland-display="$socket" \
         >"$session_dir/mutter.log" 2>&1 &
-    session_compositor_up mutter $! "$socket" '"mutter"' "$session_dir/mutter.log"
+    session_compositor_up mutter $! "$socket" '"Mutter Development Kit"' "$session_dir/mutter.log"
+    session_devkit_fit
+}
+
+# Sizes the development kit's viewer so that the monitor it shows is
+# SESSION_WESTON_SIZE, and moves its window so that the monitor's top-left
+# corner is the screen's: the screen then stands for the output, as the
+# nested compositors' output windows do.
+session_devkit_fit() {
+    local shot=$session_dir/devkit.png view outer_width outer_height
+    read -r outer_width outer_height < <(xwininfo -id "$session_output" |
+        awk '/Width:/ {w = $2} /Height:/ {h = $2} END {print w, h}')
+    session_wait_for "$SESSION_WAIT" session_devkit_view "$shot" ||
+        session_fail "the development kit shows no monitor"
+    view=($(session_devkit_view "$shot"))
+    xdotool windowsize "$session_output" $((outer_width - view[2] + ${SESSION_WESTON_SIZE%x*})) \
+        $((outer_height - view[3] + ${SESSION_WESTON_SIZE#*x}))
+    xdotool windowmove "$session_output" $((-view[0])) $((-view[1]))
+    sleep 1
+    session_wait_for "$SESSION_WAIT" session_devkit_fitted "$shot" ||
+        session_fail "the development kit's monitor is not $SESSION_WESTON_SIZE at the screen's corner"
+    session_output=$(xwininfo -root | awk '/Window id:/ {print $4}')
+}
+
+# session_devkit_view SHOT: the place and size of the monitor in the viewer
+# on the screenshot SHOT of WINDOW (the monitor's background is blue, the
+# viewer's own parts are grey): "X Y WIDTH HEIGHT".
+session_devkit_view() {
+    import -window "${2:-$session_output}" "$1" 2>/dev/null || return 1
+    python3 - "$1" <<'PY'
+import sys
+from PIL import Image, ImageChops
+r, _, b = Image.open(sys.argv[1]).convert("RGB").split()
+box = ImageChops.subtract(b, r).point(lambda v: 255 if v > 30 else 0).getbbox()
+if not box:
+    sys.exit(1)
+print(box[0], box[1], box[2] - box[0], box[3] - box[1])
+PY
+}
+
+session_devkit_fitted() {
+    [[ $(session_devkit_view "$1" root) == "0 0 ${SESSION_WESTON_SIZE%x*} ${SESSION_WESTON_SIZE#*x}" ]]
 }
