@@ -10,10 +10,10 @@ first failing test ends the mutant. A mutant no test catches has met every
 test except those labelled memcheck and packaging, the desktop replays, and
 for the core, the desktop runs (see LABELS_LEFT_OUT and the group "desktop").
 
-    tools/mutate/mutate.py --seed 1 --sample 40 --dir src/windows
-    tools/mutate/mutate.py --list                 # the places, counted per directory
-    tools/mutate/mutate.py --id 'src/calc/form1.cpp:12:9 < -> <='
-    tools/mutate/mutate.py --without '^windows\.LayoutTest\.' --id ...  # caught without them?
+    dev/mutate/mutate.py --seed 1 --sample 40 --dir src/windows
+    dev/mutate/mutate.py --list                 # the places, counted per directory
+    dev/mutate/mutate.py --id 'src/calc/form1.cpp:12:9 < -> <='
+    dev/mutate/mutate.py --without '^windows\.LayoutTest\.' --id ...  # caught without them?
 
 Mutants that cannot change what the program does are listed by hand in
 equivalent.txt beside this script, one a line with the reason.
