@@ -60,14 +60,14 @@ class Group:
 
 GROUPS = {
     "core": Group("core", ("kelvaro_core_tests",), "", GROUP_PREFIXES, 30),
-    "reliability": Group("reliability", ("reliability_tests", "kelvaro-random-sessions"),
-                         r"^reliability\.", r"^reliability\.differential$", 30),
+    "reliability": Group("reliability", ("random_sessions_tests",),
+                         r"^reliability\.", r"^reliability\.differential$", 120),
     "replay_core": Group("replay_core", ("kelvaro-replay",), r"^replay\.core\.", "", 30),
     "fuzz": Group("fuzz", ("number_format_corpus",), r"^fuzz\.", "", 30),
     "windows": Group("windows", ("kelvaro_window_tests", "kelvaro_command_line_tests", "kelvaro"),
                      r"^windows\.", "", 60),
     "replay_gui": Group("replay_gui", ("kelvaro-replay",), r"^replay\.gui\.", "", 30),
-    "differential": Group("differential", ("kelvaro-replay", "kelvaro-random-sessions"),
+    "differential": Group("differential", ("kelvaro-replay", "kelvaro-session-scripts"),
                           r"^reliability\.differential$", "", 600),
     "desktop": Group("desktop", ("kelvaro", "kelvaro_layout_dump"),
                      r"^desktops\.(fixed_size|keyboard_only|screen_reader|dark_scheme)", "", 200,

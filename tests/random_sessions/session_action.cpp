@@ -2,7 +2,10 @@
 
 namespace kelvaro {
 
-std::string quotedWord(const std::string& text) {
+namespace {
+
+// A word in double quotes, with \" and \\ escaped.
+std::string quoted(const std::string& text) {
     std::string word = "\"";
     for (char c : text) {
         if (c == '"' || c == '\\') {
@@ -13,46 +16,39 @@ std::string quotedWord(const std::string& text) {
     return word + '"';
 }
 
-std::string scriptLine(const SessionAction& action) {
+} // namespace
+
+std::string scriptLine(const SessionAction& a) {
     using Verb = SessionAction::Verb;
-    switch (action.verb) {
+    switch (a.verb) {
     case Verb::Set:
-        return "set " + action.target + ' ' + quotedWord(action.text);
+        return "set " + a.target + ' ' + quoted(a.text);
     case Verb::Keys:
-        return "keys " + action.target + ' ' + quotedWord(action.text);
-    case Verb::Backspace:
-        return "backspace " + action.target + ' ' + std::to_string(action.number);
-    case Verb::Choose:
-        return "choose " + action.target + ' ' + std::to_string(action.number);
+        return "keys " + a.target + ' ' + quoted(a.text);
     case Verb::Edit:
-        return "edit " + action.target + ' ' + quotedWord(action.text);
+        return "edit " + a.target + ' ' + quoted(a.text);
+    case Verb::Backspace:
+        return "backspace " + a.target + ' ' + std::to_string(a.number);
+    case Verb::Choose:
+        return "choose " + a.target + ' ' + std::to_string(a.number);
     case Verb::Slide:
-        return "slide " + std::to_string(action.number);
+        return "slide " + std::to_string(a.number);
     case Verb::Click:
-        return "click " + action.target;
+        return "click " + a.target;
     case Verb::Close:
-        return "close " + action.target;
+        return "close " + a.target;
     }
     return {};
 }
 
-const char* localeFor(char separator) {
-    return separator == ',' ? "de_DE.UTF-8" : "C";
-}
-
 std::string sessionScript(const std::vector<SessionAction>& actions, char separator,
                           const std::string& origin, bool dumpAfterEach) {
-    std::string script = "# " + origin + "\n# run with LC_ALL=" + localeFor(separator) + "\n";
+    std::string script =
+        "# " + origin + "\n# run with LC_ALL=" + (separator == ',' ? "de_DE.UTF-8" : "C") + "\n";
     for (const SessionAction& action : actions) {
-        script += scriptLine(action) + '\n';
-        if (dumpAfterEach) {
-            script += "dump\n";
-        }
+        script += scriptLine(action) + (dumpAfterEach ? "\ndump\n" : "\n");
     }
-    if (!dumpAfterEach) {
-        script += "dump\n";
-    }
-    return script;
+    return dumpAfterEach ? script : script + "dump\n";
 }
 
 } // namespace kelvaro

@@ -5,7 +5,7 @@
 
 namespace kelvaro {
 
-// One user action of a random session, as a replay script states it.
+// One user action of a session, as a replay script states it.
 struct SessionAction {
     enum class Verb { Set, Keys, Backspace, Choose, Edit, Slide, Click, Close };
 
@@ -13,22 +13,14 @@ struct SessionAction {
     std::string target{}; // field, list, button or window; empty for a slide
     std::string text{};   // for set, keys and edit
     int number = 0;       // backspace count, list index or slider value
-
-    bool operator==(const SessionAction&) const = default;
 };
 
 // The action as one line of a replay script.
 std::string scriptLine(const SessionAction& action);
 
-// A word of a replay script in double quotes, with \" and \\ escaped.
-std::string quotedWord(const std::string& text);
-
-// The locale a session runs in, by its decimal separator.
-const char* localeFor(char separator);
-
-// A whole session as a replay script: a comment naming the locale and the
-// origin, the actions, and a dump after every action when asked (and always
-// at the end).
+// A session as a replay script for kelvaro-replay: a comment with the origin
+// and the locale to run it in, the actions, and a dump after each one or
+// only at the end.
 std::string sessionScript(const std::vector<SessionAction>& actions, char separator,
                           const std::string& origin, bool dumpAfterEach);
 

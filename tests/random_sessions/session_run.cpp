@@ -1,102 +1,110 @@
 #include "session_run.h"
 
 #include <exception>
+#include <optional>
+#include <sstream>
 
 namespace kelvaro {
 
 namespace {
 
 using Verb = SessionAction::Verb;
+using Kind = Move::Kind;
 
 } // namespace
 
-SessionRun::SessionRun(char separator)
-    : backend_(NumberFormat(separator)), checker_(backend_.program()) {
-    startFailures_ = checker_.checkStart();
-}
+SessionRun::SessionRun(char separator) : backend_(NumberFormat(separator)) {}
 
-bool SessionRun::applicable(const SessionAction& action) {
-    if (ended()) {
-        return false;
-    }
-    const Program& p = program();
-    const bool form1 = p.form.window.visible();
-    switch (action.verb) {
-    case Verb::Set:
-    case Verb::Keys:
-    case Verb::Backspace:
-    case Verb::Edit:
-        return form1;
-    case Verb::Choose:
-        return form1 && action.number >= 0 &&
-               action.number <
-                   static_cast<int>(program().form.comboBox(action.target)->items().size());
-    case Verb::Slide:
-        return form1 && p.form.HScroll1.accepts(action.number);
-    case Verb::Click:
-    case Verb::Close:
-        if (action.target == "About.Command1" || action.target == "About") {
-            return p.about.visible();
-        }
-        return form1;
-    }
-    return false;
-}
-
-std::vector<std::string> SessionRun::apply(const SessionAction& action) {
-    if (action.verb == Verb::Keys) {
-        for (const std::string& character : charactersOf(action.text)) {
-            std::vector<std::string> failures = step({Verb::Keys, action.target, character, 0});
-            if (!failures.empty()) {
+std::string SessionRun::play(const std::vector<Move>& moves) {
+    std::string failures = checker_.checkStart();
+    for (const Move& move : moves) {
+        for (const SessionAction& action : actionsOf(move)) {
+            if (!failures.empty() || backend_.program().lifeCycle.ended()) {
                 return failures;
             }
+            played_.push_back(action);
+            failures = apply(action);
         }
-        return {};
     }
-    if (action.verb == Verb::Backspace) {
-        for (int i = 0; i < action.number; ++i) {
-            std::vector<std::string> failures = step({Verb::Backspace, action.target, "", 1});
-            if (!failures.empty()) {
-                return failures;
-            }
-        }
-        return {};
-    }
-    return step(action);
+    return failures;
 }
 
-std::vector<std::string> SessionRun::step(const SessionAction& s) {
-    ++steps_;
+std::vector<SessionAction> SessionRun::actionsOf(const Move& move) {
+    Form1& f = backend_.program().form;
+    SessionAction action = move.action;
+    switch (move.kind) {
+    case Kind::Action:
+        break;
+    case Kind::FixBadField:
+        for (std::string_view field : ReplayRunner::kTypedFields) {
+            if (!f.numbers.toDouble(f.textBox(field)->text())) {
+                action.target = field;
+                break;
+            }
+        }
+        break;
+    case Kind::SlideAlong: {
+        const ScrollBar& s = f.HScroll1;
+        action.number =
+            action.number < 0 ? s.value() : s.min() + (s.max() - s.min()) * action.number / 1000;
+        break;
+    }
+    case Kind::VisitAbout:
+        return {{Verb::Click, "Command3"}, action};
+    case Kind::ExtrasOnAnEdge:
+        return extrasFor(move.average);
+    }
+    return {action};
+}
+
+// Extras that make the next calculation's average land on the given one;
+// with huge audio sizes they cancel those exactly. None while a field the
+// calculation reads holds no number.
+std::vector<SessionAction> SessionRun::extrasFor(double average) {
+    const Form1& f = backend_.program().form;
+    std::vector<double> in;
+    for (const TextBox* box :
+         {&f.Text1, &f.Text9, &f.Text11, &f.Text15, &f.Text16, &f.Text10, &f.Text14, &f.Text17}) {
+        const std::optional<double> value = f.numbers.toDouble(box->text());
+        if (!value) {
+            return {};
+        }
+        in.push_back(*value);
+    }
+    const double seconds = in[0] * 60;
+    const double extras = (in[5] - seconds * in[1] * in[2] - seconds * in[3] * in[4] - in[6] * 512 -
+                           in[7] * 1024 - average * seconds / 8) /
+                          1024;
+    return {{Verb::Set, "Text3", f.numbers.toText(extras)}};
+}
+
+std::string SessionRun::apply(const SessionAction& action) {
+    if (action.verb != Verb::Keys && action.verb != Verb::Backspace) {
+        return step(action);
+    }
+    // Typing and deleting are checked character by character.
+    std::vector<SessionAction> steps;
+    for (const std::string& character : charactersOf(action.text)) {
+        steps.push_back({Verb::Keys, action.target, character});
+    }
+    for (int i = 0; i < action.number; ++i) {
+        steps.push_back({Verb::Backspace, action.target, "", 1});
+    }
+    for (const SessionAction& s : steps) {
+        if (std::string failures = step(s); !failures.empty()) {
+            return failures;
+        }
+    }
+    return {};
+}
+
+std::string SessionRun::step(const SessionAction& s) {
     checker_.beforeStep();
+    std::istringstream line(scriptLine(s));
     try {
-        switch (s.verb) {
-        case Verb::Set:
-            backend_.set(s.target, s.text);
-            break;
-        case Verb::Keys:
-            backend_.keys(s.target, s.text);
-            break;
-        case Verb::Backspace:
-            backend_.backspace(s.target, 1);
-            break;
-        case Verb::Choose:
-            backend_.choose(s.target, s.number);
-            break;
-        case Verb::Edit:
-            backend_.edit(s.target, s.text);
-            break;
-        case Verb::Slide:
-            backend_.slide(s.number);
-            break;
-        case Verb::Click:
-            backend_.click(s.target);
-            break;
-        case Verb::Close:
-            backend_.close(s.target);
-            break;
-        }
+        runner_.run(line);
     } catch (const std::exception& error) {
-        return {std::string("the program threw: ") + error.what()};
+        return std::string("\"") + scriptLine(s) + "\" failed: " + error.what() + '\n';
     }
     return checker_.afterStep(s);
 }

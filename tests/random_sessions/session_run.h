@@ -2,46 +2,43 @@
 
 #include "core_backend.h"
 #include "invariant_checker.h"
-#include "session_action.h"
+#include "replay_runner.h"
+#include "session_gen.h"
 
+#include <ostream>
 #include <string>
 #include <vector>
 
 namespace kelvaro {
 
-// One session on a freshly started program, driven through the replay
-// tool's core backend exactly as a script would drive it, with every step
-// checked by the invariant checker.
+// One session on a freshly started program. Each move is worked out into
+// actions against the state at hand, and each action runs as a line of a
+// replay script on the replay tool's core backend, one typed or deleted
+// character at a time, with the invariants checked after every step.
 class SessionRun {
 public:
     explicit SessionRun(char separator);
     SessionRun(const SessionRun&) = delete;
     SessionRun& operator=(const SessionRun&) = delete;
 
-    Program& program() { return backend_.program(); }
-    bool ended() { return program().lifeCycle.ended(); }
+    // Plays the moves until an invariant breaks or the program ends; what
+    // broke, empty when every invariant held.
+    std::string play(const std::vector<Move>& moves);
 
-    // Whether a script could state the action now: its window is shown,
-    // its index or value in range, and the program has not ended.
-    bool applicable(const SessionAction& action);
-
-    // Carries out the action step by step; the broken invariants, if any.
-    std::vector<std::string> apply(const SessionAction& action);
-
-    // The broken invariants of the state after start-up.
-    std::vector<std::string> startFailures() const { return startFailures_; }
-
-    // Steps checked so far (a typed character or deleted one is a step).
-    long steps() const { return steps_; }
-    const InvariantChecker::Counts& counts() const { return checker_.counts(); }
+    // The actions played, as a script states them.
+    const std::vector<SessionAction>& played() const { return played_; }
 
 private:
-    std::vector<std::string> step(const SessionAction& step);
+    std::vector<SessionAction> actionsOf(const Move& move);
+    std::vector<SessionAction> extrasFor(double average);
+    std::string apply(const SessionAction& action);
+    std::string step(const SessionAction& step);
 
     CoreBackend backend_;
-    InvariantChecker checker_;
-    std::vector<std::string> startFailures_;
-    long steps_ = 0;
+    std::ostream discarded_{nullptr};
+    ReplayRunner runner_{backend_, discarded_};
+    InvariantChecker checker_{backend_.program()};
+    std::vector<SessionAction> played_;
 };
 
 } // namespace kelvaro
