@@ -1,12 +1,11 @@
 #pragma once
 
 #include "calc/form1.h"
-#include "runtime/number_format.h"
 
 #include <array>
 #include <map>
+#include <optional>
 #include <string>
-#include <vector>
 
 namespace kelvaro {
 
@@ -20,27 +19,21 @@ namespace kelvaro {
 // result box would have to cut an exponent form.
 class ReferenceCalculation {
 public:
-    enum class Outcome { Done, NotANumber, ZeroPlayingTime, Failed };
-
     struct Result {
-        Outcome outcome = Outcome::Done;
-        std::vector<std::string> badFields;       // for NotANumber, in the order checked
+        std::optional<Report> refusal;            // the report of a refused run
         std::map<std::string, std::string> texts; // field or label: its text
         std::array<float, 6> widths{};            // Shape1, 2, 3, 6, 7, 8
     };
 
-    explicit ReferenceCalculation(const NumberFormat& numbers) : numbers_(numbers) {}
-
     // The calculation on the fields of form; previousLabel8 is the caption
     // before the run, kept while the average lies between two thresholds.
-    Result run(const Form1& form, const std::string& previousLabel8, bool sliderPath) const;
+    static Result run(const Form1& form, const std::string& previousLabel8, bool sliderPath);
 
 private:
-    void compute(const Form1& f, Result& result, bool sliderPath) const;
-    double write(Result& result, const std::string& name, double value, bool resultBox) const;
+    static void compute(const Form1& f, Result& result, bool sliderPath);
+    static double write(const Form1& f, Result& result, const std::string& name, double value,
+                        bool resultBox = false);
     static float width(double twips);
-
-    const NumberFormat& numbers_;
 };
 
 } // namespace kelvaro

@@ -1,13 +1,22 @@
 #pragma once
 
-#include "session_action.h"
-
 #include <rapidcheck.h>
 
 #include <ostream>
+#include <string>
 #include <vector>
 
 namespace kelvaro {
+
+// One user action, as a line of a replay script states it.
+struct SessionAction {
+    enum class Verb { Set, Keys, Backspace, Choose, Edit, Slide, Click, Close };
+
+    Verb verb = Verb::Click;
+    std::string target{}; // field, list, button or window; empty for a slide
+    std::string text{};   // for set, keys and edit
+    int number = 0;       // backspace count, list index or slider value
+};
 
 // One thing a user does in a session. Most moves are an action as it stands;
 // the others are worked out from the program's state when they are made.
@@ -33,14 +42,16 @@ struct Session {
     std::vector<Move> moves;
 };
 
-// Random sessions of what a user can do: type into the fields, choose from
-// the lists, edit a list's text, move the slider over its whole range, click
-// the buttons, open and close About, and now and then end the program. A
-// session has up to RapidCheck's size in moves.
+// Random sessions of what a user does: type into the fields (ordinary
+// numbers for the field, both decimal separators, blanks and signs, letters,
+// the empty text, huge and tiny values with exponents, long texts, umlauts
+// and other odd characters), choose from the lists, edit a list's text, move
+// the slider over its whole range, click the buttons, open and close About,
+// and now and then end the program. A session has up to RapidCheck's size in
+// moves.
 class SessionGen {
 public:
     static rc::Gen<Session> session();
-    static rc::Gen<Move> move(char separator);
 };
 
 void showValue(const Session& session, std::ostream& os);

@@ -1,7 +1,7 @@
 #include "session_run.h"
 
+#include <array>
 #include <exception>
-#include <optional>
 #include <sstream>
 
 namespace kelvaro {
@@ -12,8 +12,6 @@ using Verb = SessionAction::Verb;
 using Kind = Move::Kind;
 
 } // namespace
-
-SessionRun::SessionRun(char separator) : backend_(NumberFormat(separator)) {}
 
 std::string SessionRun::play(const std::vector<Move>& moves) {
     std::string failures = checker_.checkStart();
@@ -32,26 +30,18 @@ std::string SessionRun::play(const std::vector<Move>& moves) {
 std::vector<SessionAction> SessionRun::actionsOf(const Move& move) {
     Form1& f = backend_.program().form;
     SessionAction action = move.action;
-    switch (move.kind) {
-    case Kind::Action:
-        break;
-    case Kind::FixBadField:
-        for (std::string_view field : ReplayRunner::kTypedFields) {
-            if (!f.numbers.toDouble(f.textBox(field)->text())) {
-                action.target = field;
-                break;
-            }
-        }
-        break;
-    case Kind::SlideAlong: {
+    if (move.kind == Kind::FixBadField) {
+        const auto* bad = std::find_if(
+            ReplayRunner::kTypedFields.begin(), ReplayRunner::kTypedFields.end(),
+            [&f](std::string_view field) { return !f.numbers.toDouble(f.textBox(field)->text()); });
+        action.target = bad == ReplayRunner::kTypedFields.end() ? action.target : std::string(*bad);
+    } else if (move.kind == Kind::SlideAlong) {
         const ScrollBar& s = f.HScroll1;
         action.number =
             action.number < 0 ? s.value() : s.min() + (s.max() - s.min()) * action.number / 1000;
-        break;
-    }
-    case Kind::VisitAbout:
+    } else if (move.kind == Kind::VisitAbout) {
         return {{Verb::Click, "Command3"}, action};
-    case Kind::ExtrasOnAnEdge:
+    } else if (move.kind == Kind::ExtrasOnAnEdge) {
         return extrasFor(move.average);
     }
     return {action};
@@ -62,51 +52,76 @@ std::vector<SessionAction> SessionRun::actionsOf(const Move& move) {
 // calculation reads holds no number.
 std::vector<SessionAction> SessionRun::extrasFor(double average) {
     const Form1& f = backend_.program().form;
-    std::vector<double> in;
+    std::vector<double> v; // Text1, 9, 11, 15, 16, 10, 14, 17
     for (const TextBox* box :
          {&f.Text1, &f.Text9, &f.Text11, &f.Text15, &f.Text16, &f.Text10, &f.Text14, &f.Text17}) {
-        const std::optional<double> value = f.numbers.toDouble(box->text());
-        if (!value) {
+        if (!f.numbers.toDouble(box->text())) {
             return {};
         }
-        in.push_back(*value);
+        v.push_back(*f.numbers.toDouble(box->text()));
     }
-    const double seconds = in[0] * 60;
-    const double extras = (in[5] - seconds * in[1] * in[2] - seconds * in[3] * in[4] - in[6] * 512 -
-                           in[7] * 1024 - average * seconds / 8) /
+    const double seconds = v[0] * 60;
+    const double extras = (v[5] - seconds * v[1] * v[2] - seconds * v[3] * v[4] - v[6] * 512 -
+                           v[7] * 1024 - average * seconds / 8) /
                           1024;
     return {{Verb::Set, "Text3", f.numbers.toText(extras)}};
 }
 
+// Typing and deleting are checked character by character.
 std::string SessionRun::apply(const SessionAction& action) {
-    if (action.verb != Verb::Keys && action.verb != Verb::Backspace) {
-        return step(action);
-    }
-    // Typing and deleting are checked character by character.
-    std::vector<SessionAction> steps;
-    for (const std::string& character : charactersOf(action.text)) {
-        steps.push_back({Verb::Keys, action.target, character});
-    }
-    for (int i = 0; i < action.number; ++i) {
-        steps.push_back({Verb::Backspace, action.target, "", 1});
-    }
-    for (const SessionAction& s : steps) {
-        if (std::string failures = step(s); !failures.empty()) {
-            return failures;
+    std::vector<SessionAction> steps{action};
+    if (action.verb == Verb::Keys) {
+        steps.clear();
+        for (const std::string& character : charactersOf(action.text)) {
+            steps.push_back({Verb::Keys, action.target, character});
         }
+    } else if (action.verb == Verb::Backspace) {
+        steps.assign(static_cast<std::size_t>(action.number),
+                     {Verb::Backspace, action.target, "", 1});
     }
-    return {};
+    std::string failures;
+    for (auto s = steps.begin(); s != steps.end() && failures.empty(); ++s) {
+        failures = step(*s);
+    }
+    return failures;
 }
 
 std::string SessionRun::step(const SessionAction& s) {
     checker_.beforeStep();
-    std::istringstream line(scriptLine(s));
+    std::istringstream script(line(s));
     try {
-        runner_.run(line);
+        runner_.run(script);
     } catch (const std::exception& error) {
-        return std::string("\"") + scriptLine(s) + "\" failed: " + error.what() + '\n';
+        return line(s) + " failed: " + error.what() + '\n';
     }
     return checker_.afterStep(s);
+}
+
+std::string SessionRun::line(const SessionAction& a) {
+    constexpr std::array<const char*, 8> verbs{"set",  "keys",  "backspace", "choose",
+                                               "edit", "slide", "click",     "close"};
+    std::string line = verbs[static_cast<std::size_t>(a.verb)];
+    line += a.target.empty() ? "" : ' ' + a.target;
+    if (a.verb == Verb::Set || a.verb == Verb::Keys || a.verb == Verb::Edit) {
+        // In double quotes, with \" and \\ escaped.
+        line += " \"";
+        for (char c : a.text) {
+            line += (c == '"' || c == '\\') ? std::string{'\\', c} : std::string{c};
+        }
+        return line + '"';
+    }
+    const bool counted =
+        a.verb == Verb::Backspace || a.verb == Verb::Choose || a.verb == Verb::Slide;
+    return counted ? line + ' ' + std::to_string(a.number) : line;
+}
+
+std::string SessionRun::script(const std::string& origin, bool dumpAfterEach) const {
+    std::string script =
+        "# " + origin + "\n# run with LC_ALL=" + (separator_ == ',' ? "de_DE.UTF-8" : "C") + "\n";
+    for (const SessionAction& action : played_) {
+        script += line(action) + (dumpAfterEach ? "\ndump\n" : "\n");
+    }
+    return dumpAfterEach ? script : script + "dump\n";
 }
 
 } // namespace kelvaro

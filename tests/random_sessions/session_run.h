@@ -17,7 +17,7 @@ namespace kelvaro {
 // character at a time, with the invariants checked after every step.
 class SessionRun {
 public:
-    explicit SessionRun(char separator);
+    explicit SessionRun(char separator) : separator_(separator) {}
     SessionRun(const SessionRun&) = delete;
     SessionRun& operator=(const SessionRun&) = delete;
 
@@ -25,16 +25,20 @@ public:
     // broke, empty when every invariant held.
     std::string play(const std::vector<Move>& moves);
 
-    // The actions played, as a script states them.
-    const std::vector<SessionAction>& played() const { return played_; }
+    // The actions played as a replay script for kelvaro-replay: a comment
+    // with the origin and the locale to run it in, the actions, and a dump
+    // after each one or only at the end.
+    std::string script(const std::string& origin, bool dumpAfterEach) const;
 
 private:
+    static std::string line(const SessionAction& action);
     std::vector<SessionAction> actionsOf(const Move& move);
     std::vector<SessionAction> extrasFor(double average);
     std::string apply(const SessionAction& action);
     std::string step(const SessionAction& step);
 
-    CoreBackend backend_;
+    char separator_;
+    CoreBackend backend_{NumberFormat(separator_)};
     std::ostream discarded_{nullptr};
     ReplayRunner runner_{backend_, discarded_};
     InvariantChecker checker_{backend_.program()};
