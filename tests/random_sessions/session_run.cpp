@@ -1,7 +1,10 @@
 #include "session_run.h"
 
+#include "calc/bitrate_calculation.h"
+
 #include <array>
 #include <exception>
+#include <optional>
 #include <sstream>
 
 namespace kelvaro {
@@ -52,17 +55,19 @@ std::vector<SessionAction> SessionRun::actionsOf(const Move& move) {
 // calculation reads holds no number.
 std::vector<SessionAction> SessionRun::extrasFor(double average) {
     const Form1& f = backend_.program().form;
-    std::vector<double> v; // Text1, 9, 11, 15, 16, 10, 14, 17
-    for (const TextBox* box :
-         {&f.Text1, &f.Text9, &f.Text11, &f.Text15, &f.Text16, &f.Text10, &f.Text14, &f.Text17}) {
-        if (!f.numbers.toDouble(box->text())) {
+    // Text1, 9, 11, 15, 16, 10, 3, 14 and 17, as the calculation reads them.
+    std::array<double, BitrateCalculation::kInputs.size()> v{};
+    for (std::size_t i = 0; i < v.size(); ++i) {
+        const std::optional<double> value =
+            f.numbers.toDouble((f.*BitrateCalculation::kInputs[i]).text());
+        if (!value) {
             return {};
         }
-        v.push_back(*f.numbers.toDouble(box->text()));
+        v[i] = *value;
     }
     const double seconds = v[0] * 60;
-    const double extras = (v[5] - seconds * v[1] * v[2] - seconds * v[3] * v[4] - v[6] * 512 -
-                           v[7] * 1024 - average * seconds / 8) /
+    const double extras = (v[5] - seconds * v[1] * v[2] - seconds * v[3] * v[4] - v[7] * 512 -
+                           v[8] * 1024 - average * seconds / 8) /
                           1024;
     return {{Verb::Set, "Text3", f.numbers.toText(extras)}};
 }
