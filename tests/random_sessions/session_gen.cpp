@@ -30,8 +30,8 @@ const std::vector<double> kEdgeAverages{3200, 3200.9, 3201, 2750, 2749.99, 1900,
     9608, 9607.99, 0, 1e-4, 9.99999999999999e-5, 1e-5, -9999, -1e4, 1e14, 1e15};
 // clang-format on
 
-template <typename... Parts> Gen<std::string> cat(Gen<Parts>... parts) {
-    return gen::apply([](const Parts&... p) { return (std::string() + ... + p); }, parts...);
+template <typename... Pieces> Gen<std::string> cat(Gen<Pieces>... pieces) {
+    return gen::apply([](const Pieces&... p) { return (std::string() + ... + p); }, pieces...);
 }
 
 Gen<std::string> just(std::string text) {

@@ -2,6 +2,7 @@
 
 #include "calc/bitrate_calculation.h"
 
+#include <algorithm>
 #include <array>
 #include <exception>
 #include <optional>
