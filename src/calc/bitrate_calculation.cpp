@@ -53,13 +53,10 @@ bool BitrateCalculation::run(CalculationPath path) {
 }
 
 bool BitrateCalculation::inputsAreNumbers(FieldDraft& draft) {
-    const std::array<const TextBox*, 9> inputs{&form_.Text1,  &form_.Text9,  &form_.Text11,
-                                               &form_.Text15, &form_.Text16, &form_.Text10,
-                                               &form_.Text3,  &form_.Text14, &form_.Text17};
     std::vector<std::string> bad;
-    for (const TextBox* input : inputs) {
-        if (!draft.tryNumber(*input)) {
-            bad.push_back(input->name());
+    for (TextBox Form1::*input : kInputs) {
+        if (!draft.tryNumber(form_.*input)) {
+            bad.push_back((form_.*input).name());
         }
     }
     if (!bad.empty()) {

@@ -3,6 +3,8 @@
 #include "calc/field_draft.h"
 #include "calc/form1.h"
 
+#include <array>
+
 namespace kelvaro {
 
 // Which handler runs the calculation: the slider writes the magnitude of the
@@ -20,6 +22,11 @@ public:
     void Form1_Command1_Click() { run(CalculationPath::Button); }
 
     bool run(CalculationPath path);
+
+    // The fields every run reads as numbers, in the order they are checked.
+    static constexpr std::array<TextBox Form1::*, 9> kInputs{
+        &Form1::Text1,  &Form1::Text9, &Form1::Text11, &Form1::Text15, &Form1::Text16,
+        &Form1::Text10, &Form1::Text3, &Form1::Text14, &Form1::Text17};
 
 private:
     bool inputsAreNumbers(FieldDraft& draft);

@@ -37,6 +37,7 @@ private:
 };
 
 // Counting and cutting UTF-8 texts by characters.
+bool isContinuationByte(char c);
 std::size_t characterCount(std::string_view text);
 std::string_view firstCharacters(std::string_view text, std::size_t count);
 

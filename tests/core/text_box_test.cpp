@@ -11,7 +11,7 @@ namespace kelvaro {
 namespace {
 
 // Writes from code (cut to the maximum length, a change only on a real
-// change) are checked in every random session (reliability.random_sessions).
+// change) are checked in every random session (tests/random_sessions).
 
 TEST(TextBox, ChangeRunsInsideTheWriteWithTheNewText) {
     TextBox box("Text3", "0");

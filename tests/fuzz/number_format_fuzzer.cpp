@@ -4,6 +4,7 @@
 // reading agrees with the number reading. The first eight bytes, taken as a
 // double, are written like C's "%.15G" and read back as the same value at 15
 // significant digits.
+#include "reference_number_text.h"
 #include "runtime/number_format.h"
 
 #include <cmath>
@@ -34,23 +35,6 @@ std::string digits15(double value) {
     return buffer;
 }
 
-// How the program must write a number: "%.15G" with the locale's separator,
-// and no minus sign on zero.
-std::string expectedText(double value, char separator) {
-    if (value == 0.0) {
-        return "0";
-    }
-    char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%.15G", value);
-    std::string text = buffer;
-    for (char& c : text) {
-        if (c == '.') {
-            c = separator;
-        }
-    }
-    return text;
-}
-
 void readAndWrite(const kelvaro::NumberFormat& numbers, std::string_view input) {
     const std::optional<double> value = numbers.toDouble(input);
     const std::optional<std::int16_t> whole = numbers.toInt16(input);
@@ -65,7 +49,8 @@ void readAndWrite(const kelvaro::NumberFormat& numbers, std::string_view input) 
     check(!whole || *whole == rounded, "whole number is not the value rounded half to even", input);
 
     const std::string written = numbers.toText(*value);
-    check(written == expectedText(*value, numbers.separator()), "written unlike %.15G", input);
+    check(written == kelvaro::referenceNumberText(*value, numbers.separator()),
+          "written unlike %.15G", input);
     const std::optional<double> again = numbers.toDouble(written);
     check(again.has_value(), "a written text does not read back", input);
     check(digits15(*again) == digits15(*value), "read back as another value", input);
@@ -74,8 +59,8 @@ void readAndWrite(const kelvaro::NumberFormat& numbers, std::string_view input) 
 
 void writeAndRead(const kelvaro::NumberFormat& numbers, double value, std::string_view input) {
     const std::string written = numbers.toText(value);
-    check(written == expectedText(value, numbers.separator()), "double written unlike %.15G",
-          input);
+    check(written == kelvaro::referenceNumberText(value, numbers.separator()),
+          "double written unlike %.15G", input);
     const std::optional<double> back = numbers.toDouble(written);
     check(back.has_value(), "a written double does not read back", input);
     check(digits15(*back) == digits15(value), "a double read back as another value", input);

@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # differential.sh REPLAY SESSIONS COUNT SEED [PLATFORM]
-# Writes COUNT random sessions (seed SEED) as replay scripts with a dump after
-# every action, runs each through REPLAY on the core and through REPLAY --gui
-# on the real widgets, in the session's locale, and fails on the first
-# difference. The widgets run on Qt's PLATFORM (offscreen unless given; the
+# Has SESSIONS (kelvaro-session-scripts) write COUNT random sessions of seed
+# SEED as replay scripts with a dump after every action, runs each through
+# REPLAY on the core and through REPLAY --gui on the real widgets, in the
+# session's locale, and fails on the first difference. The widgets run on Qt's PLATFORM (offscreen unless given; the
 # caller provides the display for another).
 set -u
 replay=$1 sessions=$2 count=$3 seed=$4
@@ -11,7 +11,7 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 export QT_QPA_PLATFORM=${5:-offscreen}
 
-"$sessions" --scripts "$work/scripts" --sessions "$count" --seed "$seed" || exit 1
+"$sessions" "$work/scripts" "$count" "$seed" || exit 1
 
 failed=0
 for script in "$work"/scripts/*.script; do

@@ -9,8 +9,6 @@ namespace kelvaro {
 
 namespace {
 
-constexpr std::array<std::string_view, 6> kTypedFields{"Text1", "Text9",  "Text15",
-                                                       "Text3", "Text14", "Text17"};
 constexpr std::array<std::string_view, 3> kCombos{"Combo1", "Combo2", "Combo3"};
 constexpr std::array<std::string_view, 3> kForm1Buttons{"Command1", "Command2", "Command3"};
 
@@ -75,7 +73,7 @@ void ReplayRunner::fieldCommand(const ScriptCommand& command) {
     const std::string& verb = command.words[0];
     requireWords(command, 2, 3);
     const std::string& field = command.words[1];
-    if (!contains(kTypedFields, field)) {
+    if (!contains(ReplayRunner::kTypedFields, field)) {
         throw ScriptError(command.line, "no field '" + field + "' to type into");
     }
     requireShown(backend_.program().form.window, command);

@@ -49,7 +49,7 @@ StateDump dumpOf(const Program& program) {
 std::vector<std::string> charactersOf(const std::string& text) {
     std::vector<std::string> characters;
     for (char c : text) {
-        if ((static_cast<unsigned char>(c) & 0xC0) == 0x80 && !characters.empty()) {
+        if (isContinuationByte(c) && !characters.empty()) {
             characters.back() += c;
         } else {
             characters.emplace_back(1, c);

@@ -10,10 +10,10 @@ first failing test ends the mutant. A mutant no test catches has met every
 test except those labelled memcheck and packaging, the desktop replays, and
 for the core, the desktop runs (see LABELS_LEFT_OUT and the group "desktop").
 
-    tools/mutate/mutate.py --seed 1 --sample 40 --dir src/windows
-    tools/mutate/mutate.py --list                 # the places, counted per directory
-    tools/mutate/mutate.py --id 'src/calc/form1.cpp:12:9 < -> <='
-    tools/mutate/mutate.py --without '^windows\.LayoutTest\.' --id ...  # caught without them?
+    dev/mutate/mutate.py --seed 1 --sample 40 --dir src/windows
+    dev/mutate/mutate.py --list                 # the places, counted per directory
+    dev/mutate/mutate.py --id 'src/calc/form1.cpp:12:9 < -> <='
+    dev/mutate/mutate.py --without '^windows\.LayoutTest\.' --id ...  # caught without them?
 
 Mutants that cannot change what the program does are listed by hand in
 equivalent.txt beside this script, one a line with the reason.
@@ -60,14 +60,14 @@ class Group:
 
 GROUPS = {
     "core": Group("core", ("kelvaro_core_tests",), "", GROUP_PREFIXES, 30),
-    "reliability": Group("reliability", ("reliability_tests", "kelvaro-random-sessions"),
-                         r"^reliability\.", r"^reliability\.differential$", 30),
+    "reliability": Group("reliability", ("random_sessions_tests",),
+                         r"^reliability\.", r"^reliability\.differential$", 120),
     "replay_core": Group("replay_core", ("kelvaro-replay",), r"^replay\.core\.", "", 30),
     "fuzz": Group("fuzz", ("number_format_corpus",), r"^fuzz\.", "", 30),
     "windows": Group("windows", ("kelvaro_window_tests", "kelvaro_command_line_tests", "kelvaro"),
                      r"^windows\.", "", 60),
     "replay_gui": Group("replay_gui", ("kelvaro-replay",), r"^replay\.gui\.", "", 30),
-    "differential": Group("differential", ("kelvaro-replay", "kelvaro-random-sessions"),
+    "differential": Group("differential", ("kelvaro-replay", "kelvaro-session-scripts"),
                           r"^reliability\.differential$", "", 600),
     "desktop": Group("desktop", ("kelvaro", "kelvaro_layout_dump"),
                      r"^desktops\.(fixed_size|keyboard_only|screen_reader|dark_scheme)", "", 200,
