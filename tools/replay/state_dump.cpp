@@ -1,5 +1,7 @@
 #include "replay_backend.h"
 
+#include "runtime/continuation_byte.h"
+
 #include <cstdio>
 
 namespace kelvaro {
@@ -49,7 +51,7 @@ StateDump dumpOf(const Program& program) {
 std::vector<std::string> charactersOf(const std::string& text) {
     std::vector<std::string> characters;
     for (char c : text) {
-        if ((static_cast<unsigned char>(c) & 0xC0) == 0x80 && !characters.empty()) {
+        if (isContinuationByte(c) && !characters.empty()) {
             characters.back() += c;
         } else {
             characters.emplace_back(1, c);
