@@ -53,9 +53,10 @@ bool BitrateCalculation::run(CalculationPath path) {
 }
 
 bool BitrateCalculation::inputsAreNumbers(FieldDraft& draft) {
-    const std::array<const TextBox*, 9> inputs{&form_.Text1,  &form_.Text9,  &form_.Text11,
-                                               &form_.Text15, &form_.Text16, &form_.Text10,
-                                               &form_.Text3,  &form_.Text14, &form_.Text17};
+    const std::array<const TextBox*, 9> inputs{
+        &form_.minutes,      &form_.audio1.count,       &form_.audio1.kbPerSecond,
+        &form_.audio2.count, &form_.audio2.kbPerSecond, &form_.capacityKb,
+        &form_.extrasMb,     &form_.subtitlesMb,        &form_.overheadMb};
     std::vector<std::string> bad;
     for (const TextBox* input : inputs) {
         if (!draft.tryNumber(*input)) {
@@ -66,8 +67,8 @@ bool BitrateCalculation::inputsAreNumbers(FieldDraft& draft) {
         form_.reports.report(Report{bad, ReportReason::NotANumber});
         return false;
     }
-    if (draft.number(form_.Text1) * kSecondsPerMinute == 0) {
-        form_.reports.report(Report{{form_.Text1.name()}, ReportReason::ZeroPlayingTime});
+    if (draft.number(form_.minutes) * kSecondsPerMinute == 0) {
+        form_.reports.report(Report{{form_.minutes.name()}, ReportReason::ZeroPlayingTime});
         return false;
     }
     return true;
@@ -75,12 +76,14 @@ bool BitrateCalculation::inputsAreNumbers(FieldDraft& draft) {
 
 void BitrateCalculation::computeInto(FieldDraft& draft, CalculationPath path) {
     auto& f = form_;
-    draft.write(f.Text4, draft.number(f.Text1) * kSecondsPerMinute);
+    draft.write(f.seconds, draft.number(f.minutes) * kSecondsPerMinute);
     audioSizes(draft);
-    draft.write(f.Text7, draft.number(f.Text10) - draft.number(f.Text5) - draft.number(f.Text18) -
-                             draft.number(f.Text3) * kKilobytesPerMegabyte -
-                             draft.number(f.Text14) * kKilobytesPerMegabyte * kSubtitleWeight -
-                             draft.number(f.Text17) * kKilobytesPerMegabyte);
+    draft.write(f.videoKb,
+                draft.number(f.capacityKb) - draft.number(f.audio1.sizeKb) -
+                    draft.number(f.audio2.sizeKb) -
+                    draft.number(f.extrasMb) * kKilobytesPerMegabyte -
+                    draft.number(f.subtitlesMb) * kKilobytesPerMegabyte * kSubtitleWeight -
+                    draft.number(f.overheadMb) * kKilobytesPerMegabyte);
     averageBitrate(draft);
     resolution(draft);
     streamSizes(draft, path);
@@ -89,60 +92,61 @@ void BitrateCalculation::computeInto(FieldDraft& draft, CalculationPath path) {
 
 void BitrateCalculation::audioSizes(FieldDraft& draft) {
     auto& f = form_;
-    draft.write(f.Text5, draft.number(f.Text4) * draft.number(f.Text9) * draft.number(f.Text11));
-    draft.write(f.Text18, draft.number(f.Text4) * draft.number(f.Text15) * draft.number(f.Text16));
-    draft.write(f.Label22, draft.number(f.Text4) * draft.number(f.Text9) * draft.number(f.Text11) /
-                               kKilobytesPerMegabyte);
-    draft.write(f.Label29, draft.number(f.Text4) * draft.number(f.Text15) * draft.number(f.Text16) /
-                               kKilobytesPerMegabyte);
+    draft.write(f.audio1.sizeKb, audioKilobytes(draft, f.audio1));
+    draft.write(f.audio2.sizeKb, audioKilobytes(draft, f.audio2));
+    draft.write(f.audio1.sizeMb, audioKilobytes(draft, f.audio1) / kKilobytesPerMegabyte);
+    draft.write(f.audio2.sizeMb, audioKilobytes(draft, f.audio2) / kKilobytesPerMegabyte);
+}
+
+double BitrateCalculation::audioKilobytes(FieldDraft& draft, const AudioTrack& track) {
+    return draft.number(form_.seconds) * draft.number(track.count) *
+           draft.number(track.kbPerSecond);
 }
 
 void BitrateCalculation::averageBitrate(FieldDraft& draft) {
     auto& f = form_;
-    draft.write(f.Text8, draft.number(f.Text7) * kBitsPerByte / draft.number(f.Text4));
-    if (draft.number(f.Text8) >= kBitrateCap) {
-        draft.writeText(f.Text8, NumberFormat::toText(kBitrateCap));
+    draft.write(f.averageKbps, draft.number(f.videoKb) * kBitsPerByte / draft.number(f.seconds));
+    if (draft.number(f.averageKbps) >= kBitrateCap) {
+        draft.writeText(f.averageKbps, NumberFormat::toText(kBitrateCap));
     }
-    draft.write(f.Text12, (draft.number(f.Text8) + kMinimumOffset) / kRangeDivisor);
-    draft.write(f.Text13, (draft.number(f.Text8) + kMaximumOffset) / kRangeDivisor);
+    draft.write(f.minimumKbps, (draft.number(f.averageKbps) + kMinimumOffset) / kRangeDivisor);
+    draft.write(f.maximumKbps, (draft.number(f.averageKbps) + kMaximumOffset) / kRangeDivisor);
 }
 
 void BitrateCalculation::resolution(FieldDraft& draft) {
     auto& f = form_;
     for (const ResolutionTest& test : kResolutionTests) {
-        const double average = draft.number(f.Text8);
+        const double average = draft.number(f.averageKbps);
         if (test.above ? average > test.threshold : average < test.threshold) {
-            draft.writeCaption(f.Label8, test.resolution);
+            draft.writeCaption(f.resolution, test.resolution);
             // Rewriting the average drops a separator left dangling by the cut.
-            draft.write(f.Text8, draft.number(f.Text8));
+            draft.write(f.averageKbps, draft.number(f.averageKbps));
         }
     }
 }
 
 void BitrateCalculation::streamSizes(FieldDraft& draft, CalculationPath path) {
     auto& f = form_;
-    const double videoKilobytes = draft.number(f.Text4) * draft.number(f.Text8) / kBitsPerByte;
+    const double videoKilobytes =
+        draft.number(f.seconds) * draft.number(f.averageKbps) / kBitsPerByte;
     if (path == CalculationPath::Slider) {
-        draft.write(f.Label13, std::fabs(videoKilobytes) / kKilobytesPerMegabyte);
+        draft.write(f.videoMb, std::fabs(videoKilobytes) / kKilobytesPerMegabyte);
     } else {
-        draft.write(f.Label13, videoKilobytes / kKilobytesPerMegabyte);
+        draft.write(f.videoMb, videoKilobytes / kKilobytesPerMegabyte);
     }
-    draft.write(f.Label26, draft.number(f.Text4) * draft.number(f.Text8) / kBitsPerByte /
-                                   kKilobytesPerMegabyte +
-                               (draft.number(f.Text4) * draft.number(f.Text9) *
-                                    draft.number(f.Text11) / kKilobytesPerMegabyte +
-                                draft.number(f.Text4) * draft.number(f.Text15) *
-                                    draft.number(f.Text16) / kKilobytesPerMegabyte));
+    draft.write(f.videoAndAudioMb, videoKilobytes / kKilobytesPerMegabyte +
+                                       (audioKilobytes(draft, f.audio1) / kKilobytesPerMegabyte +
+                                        audioKilobytes(draft, f.audio2) / kKilobytesPerMegabyte));
 }
 
 void BitrateCalculation::bars(FieldDraft& draft) {
     auto& f = form_;
-    draft.write(f.Shape1, draft.number(f.Label13) / kMegabytesPerTwipSingleLayer);
-    draft.write(f.Shape2, draft.number(f.Label22) / kMegabytesPerTwipSingleLayer);
-    draft.write(f.Shape3, draft.number(f.Label29) / kMegabytesPerTwipSingleLayer);
-    draft.write(f.Shape6, draft.number(f.Label13) / kMegabytesPerTwipDualLayer);
-    draft.write(f.Shape7, draft.number(f.Label22) / kMegabytesPerTwipDualLayer);
-    draft.write(f.Shape8, draft.number(f.Label29) / kMegabytesPerTwipDualLayer);
+    draft.write(f.videoBars[0], draft.number(f.videoMb) / kMegabytesPerTwipSingleLayer);
+    draft.write(f.audio1.bars[0], draft.number(f.audio1.sizeMb) / kMegabytesPerTwipSingleLayer);
+    draft.write(f.audio2.bars[0], draft.number(f.audio2.sizeMb) / kMegabytesPerTwipSingleLayer);
+    draft.write(f.videoBars[1], draft.number(f.videoMb) / kMegabytesPerTwipDualLayer);
+    draft.write(f.audio1.bars[1], draft.number(f.audio1.sizeMb) / kMegabytesPerTwipDualLayer);
+    draft.write(f.audio2.bars[1], draft.number(f.audio2.sizeMb) / kMegabytesPerTwipDualLayer);
 }
 
 } // namespace kelvaro

@@ -25,6 +25,7 @@ private:
     bool inputsAreNumbers(FieldDraft& draft);
     void computeInto(FieldDraft& draft, CalculationPath path);
     void audioSizes(FieldDraft& draft);
+    double audioKilobytes(FieldDraft& draft, const AudioTrack& track);
     void averageBitrate(FieldDraft& draft);
     void resolution(FieldDraft& draft);
     void streamSizes(FieldDraft& draft, CalculationPath path);

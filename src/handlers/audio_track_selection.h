@@ -10,8 +10,8 @@ class AudioTrackSelection {
 public:
     explicit AudioTrackSelection(Form1& form) : form_(form) {}
 
-    void Form1_Combo2_Click() { writeRate(form_.Combo2, form_.Text11); }
-    void Form1_Combo3_Click() { writeRate(form_.Combo3, form_.Text16); }
+    void Form1_Combo2_Click() { writeRate(form_.audio1.bitrate, form_.audio1.kbPerSecond); }
+    void Form1_Combo3_Click() { writeRate(form_.audio2.bitrate, form_.audio2.kbPerSecond); }
 
 private:
     void writeRate(const ComboBox& list, TextBox& rate);

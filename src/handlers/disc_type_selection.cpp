@@ -25,7 +25,7 @@ std::string capacityText(std::optional<std::int32_t> capacity) {
 } // namespace
 
 bool DiscTypeSelection::chosen(std::int32_t code) const {
-    return form_.Combo1.itemData(form_.Combo1.listIndex()) == code;
+    return form_.discType.itemData(form_.discType.listIndex()) == code;
 }
 
 void DiscTypeSelection::showBars(Shape& shown, Shape& hidden, std::int32_t code) {
@@ -43,28 +43,28 @@ void DiscTypeSelection::Form1_Combo1_Click() {
     if (chosen(kSingleLayer)) {
         capacity = kSingleLayerCapacity;
     }
-    f.Text10.setText(capacityText(capacity));
+    f.capacityKb.setText(capacityText(capacity));
     if (chosen(kSingleLayer)) {
-        f.Text17.setText(kStandardOverhead);
+        f.overheadMb.setText(kStandardOverhead);
     }
     if (chosen(kSingleLayer)) {
-        f.HScroll1.setMax(kSingleLayerMinutes);
+        f.minutesSlider.setMax(kSingleLayerMinutes);
     }
-    showBars(f.Shape1, f.Shape6, kSingleLayer);
-    showBars(f.Shape2, f.Shape7, kSingleLayer);
-    showBars(f.Shape3, f.Shape8, kSingleLayer);
-    showBars(f.Shape6, f.Shape1, kDualLayer);
-    showBars(f.Shape7, f.Shape2, kDualLayer);
-    showBars(f.Shape8, f.Shape3, kDualLayer);
+    showBars(f.videoBars[0], f.videoBars[1], kSingleLayer);
+    showBars(f.audio1.bars[0], f.audio1.bars[1], kSingleLayer);
+    showBars(f.audio2.bars[0], f.audio2.bars[1], kSingleLayer);
+    showBars(f.videoBars[1], f.videoBars[0], kDualLayer);
+    showBars(f.audio1.bars[1], f.audio1.bars[0], kDualLayer);
+    showBars(f.audio2.bars[1], f.audio2.bars[0], kDualLayer);
     if (chosen(kDualLayer)) {
         capacity = kDualLayerCapacity;
     }
-    f.Text10.setText(capacityText(capacity));
+    f.capacityKb.setText(capacityText(capacity));
     if (chosen(kDualLayer)) {
-        f.Text17.setText(kStandardOverhead);
+        f.overheadMb.setText(kStandardOverhead);
     }
     if (chosen(kDualLayer)) {
-        f.HScroll1.setMax(kDualLayerMinutes);
+        f.minutesSlider.setMax(kDualLayerMinutes);
     }
 }
 

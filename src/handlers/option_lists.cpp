@@ -37,9 +37,9 @@ std::span<const OptionLists::Option> OptionLists::audioBitrates() {
 }
 
 void OptionLists::fill(Form1& form) {
-    fill(form.Combo1, kDiscTypes);
-    fill(form.Combo2, kAudioBitrates);
-    fill(form.Combo3, kAudioBitrates);
+    fill(form.discType, kDiscTypes);
+    fill(form.audio1.bitrate, kAudioBitrates);
+    fill(form.audio2.bitrate, kAudioBitrates);
 }
 
 void OptionLists::fill(ComboBox& list, std::span<const Option> options) {

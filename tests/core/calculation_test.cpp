@@ -30,17 +30,17 @@ TEST_P(ResolutionBand, TestsSeeTheCutAverage) {
     int reports = 0;
     f.reports.onReport([&](const Report&) { ++reports; });
     program.start();
-    f.Text9.setText("0");
-    f.Text17.setText("0");
-    f.Text1.setText("1");
-    f.Text10.setText(row.before);
+    f.audio1.count.setText("0");
+    f.overheadMb.setText("0");
+    f.minutes.setText("1");
+    f.capacityKb.setText(row.before);
     program.calculation.Form1_Command1_Click();
-    f.Text10.setText(row.capacity);
+    f.capacityKb.setText(row.capacity);
     program.calculation.Form1_Command1_Click();
-    EXPECT_EQ(f.Text8.text(), row.average);
-    EXPECT_EQ(f.Text12.text(), row.minimum);
-    EXPECT_EQ(f.Text13.text(), row.maximum);
-    EXPECT_EQ(f.Label8.caption(), row.resolution);
+    EXPECT_EQ(f.averageKbps.text(), row.average);
+    EXPECT_EQ(f.minimumKbps.text(), row.minimum);
+    EXPECT_EQ(f.maximumKbps.text(), row.maximum);
+    EXPECT_EQ(f.resolution.caption(), row.resolution);
     EXPECT_EQ(reports, 0);
 }
 
@@ -62,12 +62,12 @@ INSTANTIATE_TEST_SUITE_P(Rows, ResolutionBand, ::testing::ValuesIn(kBandRows),
 // 120 minutes: an average of 3000 needs 2700000 KB for the video alone.
 TEST(ResolutionBand, StartCaptionKeptWhenTheFirstRunFallsInTheBand) {
     Program program{NumberFormat(',')};
-    program.form.Text9.setText("0");
-    program.form.Text17.setText("0");
-    program.form.Text10.setText("2700000");
+    program.form.audio1.count.setText("0");
+    program.form.overheadMb.setText("0");
+    program.form.capacityKb.setText("2700000");
     program.start();
-    EXPECT_EQ(program.form.Text8.text(), "3000");
-    EXPECT_EQ(program.form.Label8.caption(), "00000");
+    EXPECT_EQ(program.form.averageKbps.text(), "3000");
+    EXPECT_EQ(program.form.resolution.caption(), "00000");
 }
 
 } // namespace

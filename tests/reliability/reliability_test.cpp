@@ -119,49 +119,53 @@ TEST_P(PlantedFaults, AreCaught) {
 
 INSTANTIATE_TEST_SUITE_P(
     Faults, PlantedFaults,
-    testing::Values(
-        FaultRow{"AverageAboveTheCapAfterTheSlider",
-                 [](Program& p) {
-                     p.form.HScroll1.change.connect([&p] { p.form.Text8.setText("9999"); });
-                 },
-                 {{Verb::Slide, "", "", 90}},
-                 "Text8 is \"9999\""},
-        FaultRow{"ResultWrittenByAChoice",
-                 [](Program& p) {
-                     p.form.Combo2.click.connect([&p] { p.form.Label26.setCaption("1"); });
-                 },
-                 {{Verb::Choose, "Combo2", "", 4}},
-                 "Label26 changed"},
-        FaultRow{"HandlersNestTooDeep",
-                 [](Program& p) {
-                     p.form.Text3.change.connect([&p] {
-                         for (const char* minutes : {"5", "6", "7", "8"}) {
-                             p.form.Text1.setText(minutes);
-                         }
-                     });
-                 },
-                 {{Verb::Set, "Text3", "1"}},
-                 "times in one step"},
-        FaultRow{"TypedTextLost",
-                 [](Program& p) {
-                     p.form.Text9.change.connect([&p] {
-                         if (!p.form.numbers.toDouble(p.form.Text9.text())) {
-                             p.form.Text9.setText("");
-                         }
-                     });
-                 },
-                 {{Verb::Keys, "Text9", "a"}},
-                 "where the user typed"},
-        FaultRow{"ResultChangedByAbout",
-                 [](Program& p) { p.about.changed.connect([&p] { p.form.Text13.setText("1"); }); },
-                 {{Verb::Click, "Command3"}},
-                 "Text13 changed"},
-        FaultRow{"BarShownForTheOtherDisc",
-                 [](Program& p) {
-                     p.form.Combo1.click.connect([&p] { p.form.Shape2.setVisible(true); });
-                 },
-                 {{Verb::Choose, "Combo1", "", 1}},
-                 "Shape2 is shown"}),
+    testing::Values(FaultRow{"AverageAboveTheCapAfterTheSlider",
+                             [](Program& p) {
+                                 p.form.minutesSlider.change.connect(
+                                     [&p] { p.form.averageKbps.setText("9999"); });
+                             },
+                             {{Verb::Slide, "", "", 90}},
+                             "Text8 is \"9999\""},
+                    FaultRow{"ResultWrittenByAChoice",
+                             [](Program& p) {
+                                 p.form.audio1.bitrate.click.connect(
+                                     [&p] { p.form.videoAndAudioMb.setCaption("1"); });
+                             },
+                             {{Verb::Choose, "Combo2", "", 4}},
+                             "Label26 changed"},
+                    FaultRow{"HandlersNestTooDeep",
+                             [](Program& p) {
+                                 p.form.extrasMb.change.connect([&p] {
+                                     for (const char* minutes : {"5", "6", "7", "8"}) {
+                                         p.form.minutes.setText(minutes);
+                                     }
+                                 });
+                             },
+                             {{Verb::Set, "Text3", "1"}},
+                             "times in one step"},
+                    FaultRow{"TypedTextLost",
+                             [](Program& p) {
+                                 p.form.audio1.count.change.connect([&p] {
+                                     if (!p.form.numbers.toDouble(p.form.audio1.count.text())) {
+                                         p.form.audio1.count.setText("");
+                                     }
+                                 });
+                             },
+                             {{Verb::Keys, "Text9", "a"}},
+                             "where the user typed"},
+                    FaultRow{"ResultChangedByAbout",
+                             [](Program& p) {
+                                 p.about.changed.connect([&p] { p.form.maximumKbps.setText("1"); });
+                             },
+                             {{Verb::Click, "Command3"}},
+                             "Text13 changed"},
+                    FaultRow{"BarShownForTheOtherDisc",
+                             [](Program& p) {
+                                 p.form.discType.click.connect(
+                                     [&p] { p.form.audio1.bars[0].setVisible(true); });
+                             },
+                             {{Verb::Choose, "Combo1", "", 1}},
+                             "Shape2 is shown"}),
     [](const testing::TestParamInfo<FaultRow>& info) { return info.param.name; });
 
 // ---------------------------------------------------------------------------
@@ -172,9 +176,9 @@ TEST(RandomSessionShrinking, PlantedFaultShrinksToTheActionsThatCauseIt) {
     // subtitles hold 100 writes a result.
     RandomSessions sessions(5, 200);
     sessions.plantFault([](Program& p) {
-        p.form.Combo3.click.connect([&p] {
-            if (p.form.Text14.text() == "100" && p.form.Combo3.listIndex() == 2) {
-                p.form.Label29.setCaption("7");
+        p.form.audio2.bitrate.click.connect([&p] {
+            if (p.form.subtitlesMb.text() == "100" && p.form.audio2.bitrate.listIndex() == 2) {
+                p.form.audio2.sizeMb.setCaption("7");
             }
         });
     });

@@ -88,8 +88,8 @@ bool sameAt15Digits(double a, double b) {
 
 InvariantChecker::InvariantChecker(Program& program)
     : program_(program), reference_(program.form.numbers) {
-    program_.form.Text1.change.connect([this] { ++text1Changes_; });
-    program_.form.HScroll1.change.connect([this] { ++sliderChanges_; });
+    program_.form.minutes.change.connect([this] { ++text1Changes_; });
+    program_.form.minutesSlider.change.connect([this] { ++sliderChanges_; });
     program_.form.reports.onReport([this](const Report& report) {
         reports_.push_back(report);
         ++counts_.reports;
@@ -114,8 +114,8 @@ double InvariantChecker::number(const std::string& name) const {
 
 std::array<float, 6> InvariantChecker::widths() const {
     const Form1& f = program_.form;
-    return {f.Shape1.width(), f.Shape2.width(), f.Shape3.width(),
-            f.Shape6.width(), f.Shape7.width(), f.Shape8.width()};
+    return {f.videoBars[0].width(), f.audio1.bars[0].width(), f.audio2.bars[0].width(),
+            f.videoBars[1].width(), f.audio1.bars[1].width(), f.audio2.bars[1].width()};
 }
 
 bool InvariantChecker::calculationReported() const {
@@ -164,20 +164,20 @@ void InvariantChecker::checkState() {
         fail("windows shown: Form1 " + std::to_string(form1) + ", About " + std::to_string(about) +
              (program_.lifeCycle.ended() ? " after the end" : ""));
     }
-    const ScrollBar& slider = f.HScroll1;
+    const ScrollBar& slider = f.minutesSlider;
     if (slider.value() < slider.min() || slider.value() > slider.max()) {
         fail("HScroll1 holds " + std::to_string(slider.value()) + " outside " +
              std::to_string(slider.min()) + " to " + std::to_string(slider.max()));
     }
     const bool dualLayer =
-        f.Combo1.listIndex() >= 0 && f.Combo1.itemData(f.Combo1.listIndex()) == 8;
+        f.discType.listIndex() >= 0 && f.discType.itemData(f.discType.listIndex()) == 8;
     if (slider.max() != (dualLayer ? 960 : 620)) {
         fail("HScroll1's maximum " + std::to_string(slider.max()) + " does not fit the disc");
     }
     if (text("Text10") != (dualLayer ? "8347648" : "4596736")) {
         fail("Text10 " + quote(text("Text10")) + " is not the chosen disc's capacity");
     }
-    const int audio1 = f.Combo2.listIndex(), audio2 = f.Combo3.listIndex();
+    const int audio1 = f.audio1.bitrate.listIndex(), audio2 = f.audio2.bitrate.listIndex();
     if (text("Text11") != (audio1 < 0 ? "16" : kRates[static_cast<std::size_t>(audio1)])) {
         fail("Text11 " + quote(text("Text11")) + " is not the rate of Combo2's choice");
     }
@@ -205,8 +205,8 @@ void InvariantChecker::checkState() {
             fail("a bar has the width " + std::to_string(width));
         }
     }
-    const std::array<const Shape*, 6> bars{&f.Shape1, &f.Shape2, &f.Shape3,
-                                           &f.Shape6, &f.Shape7, &f.Shape8};
+    const std::array<const Shape*, 6> bars{&f.videoBars[0], &f.audio1.bars[0], &f.audio2.bars[0],
+                                           &f.videoBars[1], &f.audio1.bars[1], &f.audio2.bars[1]};
     for (std::size_t i = 0; i < bars.size(); ++i) {
         if (bars[i]->visible() != ((i >= 3) == dualLayer)) {
             fail(bars[i]->name() + " is " + (bars[i]->visible() ? "shown" : "hidden") +
@@ -440,7 +440,7 @@ void InvariantChecker::checkPlayingTime(const std::string& typed) {
         return;
     }
     const std::optional<std::int16_t> minutes = f.numbers.toInt16(typed);
-    if (!minutes || !f.HScroll1.accepts(*minutes)) {
+    if (!minutes || !f.minutesSlider.accepts(*minutes)) {
         const bool reported =
             std::any_of(reports_.begin(), reports_.end(), [](const Report& report) {
                 return report.fields == std::vector<std::string>{"Text1"} &&

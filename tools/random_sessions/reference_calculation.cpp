@@ -99,8 +99,10 @@ ReferenceCalculation::Result ReferenceCalculation::run(const Form1& f,
                                                        const std::string& previousLabel8,
                                                        bool sliderPath) const {
     Result result;
-    const std::array<const TextBox*, 9> inputs{&f.Text1,  &f.Text9, &f.Text11, &f.Text15, &f.Text16,
-                                               &f.Text10, &f.Text3, &f.Text14, &f.Text17};
+    const std::array<const TextBox*, 9> inputs{
+        &f.minutes,      &f.audio1.count,       &f.audio1.kbPerSecond,
+        &f.audio2.count, &f.audio2.kbPerSecond, &f.capacityKb,
+        &f.extrasMb,     &f.subtitlesMb,        &f.overheadMb};
     for (const TextBox* input : inputs) {
         if (!numbers_.toDouble(input->text())) {
             result.badFields.push_back(input->name());
@@ -111,9 +113,9 @@ ReferenceCalculation::Result ReferenceCalculation::run(const Form1& f,
         return result;
     }
     auto in = [&](const TextBox& box) { return *numbers_.toDouble(box.text()); };
-    const double t1 = in(f.Text1), t9 = in(f.Text9), t11 = in(f.Text11), t15 = in(f.Text15),
-                 t16 = in(f.Text16), t10 = in(f.Text10), t3 = in(f.Text3), t14 = in(f.Text14),
-                 t17 = in(f.Text17);
+    const double t1 = in(f.minutes), t9 = in(f.audio1.count), t11 = in(f.audio1.kbPerSecond),
+                 t15 = in(f.audio2.count), t16 = in(f.audio2.kbPerSecond), t10 = in(f.capacityKb),
+                 t3 = in(f.extrasMb), t14 = in(f.subtitlesMb), t17 = in(f.overheadMb);
     if (t1 * 60 == 0) {
         result.outcome = Outcome::ZeroPlayingTime;
         return result;

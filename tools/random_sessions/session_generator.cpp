@@ -73,10 +73,11 @@ SessionAction SessionGenerator::extrasOnAnEdge(const Program& program) {
                                               1e15};
     const Form1& f = program.form;
     const NumberFormat& n = f.numbers;
-    const auto t1 = n.toDouble(f.Text1.text()), t9 = n.toDouble(f.Text9.text()),
-               t11 = n.toDouble(f.Text11.text()), t15 = n.toDouble(f.Text15.text()),
-               t16 = n.toDouble(f.Text16.text()), t10 = n.toDouble(f.Text10.text()),
-               t14 = n.toDouble(f.Text14.text()), t17 = n.toDouble(f.Text17.text());
+    const auto t1 = n.toDouble(f.minutes.text()), t9 = n.toDouble(f.audio1.count.text()),
+               t11 = n.toDouble(f.audio1.kbPerSecond.text()),
+               t15 = n.toDouble(f.audio2.count.text()),
+               t16 = n.toDouble(f.audio2.kbPerSecond.text()), t10 = n.toDouble(f.capacityKb.text()),
+               t14 = n.toDouble(f.subtitlesMb.text()), t17 = n.toDouble(f.overheadMb.text());
     if (!t1 || !t9 || !t11 || !t15 || !t16 || !t10 || !t14 || !t17) {
         return fieldAction(Verb::Set);
     }
@@ -90,7 +91,8 @@ SessionAction SessionGenerator::extrasOnAnEdge(const Program& program) {
 
 std::optional<std::string> SessionGenerator::fieldWithoutNumber(const Program& program) {
     const Form1& f = program.form;
-    for (const TextBox* field : {&f.Text1, &f.Text9, &f.Text15, &f.Text3, &f.Text14, &f.Text17}) {
+    for (const TextBox* field : {&f.minutes, &f.audio1.count, &f.audio2.count, &f.extrasMb,
+                                 &f.subtitlesMb, &f.overheadMb}) {
         if (!f.numbers.toDouble(field->text())) {
             return field->name();
         }
@@ -122,16 +124,17 @@ SessionAction SessionGenerator::fieldAction(Verb verb) {
 }
 
 SessionAction SessionGenerator::choice(const Program& program) {
-    const ComboBox& combo = random_.percent(40)
-                                ? program.form.Combo1
-                                : (random_.percent(50) ? program.form.Combo2 : program.form.Combo3);
+    const ComboBox& combo =
+        random_.percent(40)
+            ? program.form.discType
+            : (random_.percent(50) ? program.form.audio1.bitrate : program.form.audio2.bitrate);
     const int count = static_cast<int>(combo.items().size());
     return {Verb::Choose, combo.name(), "", random_.between(0, count - 1)};
 }
 
 SessionAction SessionGenerator::edit(const Program& program) {
     const Form1& f = program.form;
-    const std::array<const ComboBox*, 3> combos{&f.Combo1, &f.Combo2, &f.Combo3};
+    const std::array<const ComboBox*, 3> combos{&f.discType, &f.audio1.bitrate, &f.audio2.bitrate};
     const ComboBox& combo = *combos[static_cast<std::size_t>(random_.between(0, 2))];
     SessionAction action{Verb::Edit, combo.name()};
     if (random_.percent(40)) {
@@ -145,7 +148,7 @@ SessionAction SessionGenerator::edit(const Program& program) {
 }
 
 SessionAction SessionGenerator::slide(const Program& program) {
-    const ScrollBar& slider = program.form.HScroll1;
+    const ScrollBar& slider = program.form.minutesSlider;
     int value = random_.between(slider.min(), slider.max());
     switch (random_.between(0, 9)) {
     case 0:

@@ -32,7 +32,7 @@ bool SessionRun::applicable(const SessionAction& action) {
                action.number <
                    static_cast<int>(program().form.comboBox(action.target)->items().size());
     case Verb::Slide:
-        return form1 && p.form.HScroll1.accepts(action.number);
+        return form1 && p.form.minutesSlider.accepts(action.number);
     case Verb::Click:
     case Verb::Close:
         if (action.target == "About.Command1" || action.target == "About") {

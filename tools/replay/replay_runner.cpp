@@ -117,7 +117,7 @@ void ReplayRunner::comboCommand(const ScriptCommand& command) {
 
 void ReplayRunner::slide(const ScriptCommand& command) {
     requireWords(command, 2, 2);
-    const ScrollBar& slider = backend_.program().form.HScroll1;
+    const ScrollBar& slider = backend_.program().form.minutesSlider;
     requireShown(backend_.program().form.window, command);
     const int value = wholeNumber(command.words[1], command);
     if (!slider.accepts(value)) {

@@ -25,23 +25,26 @@ StateDump dumpOf(const Program& program) {
     StateDump out{
         {"Form1.Visible", flag(f.window.visible())},
         {"About.Visible", flag(program.about.visible())},
-        {"Text1", f.Text1.text()},
-        {"HScroll1.Value", std::to_string(f.HScroll1.value())},
-        {"HScroll1.Max", std::to_string(f.HScroll1.max())},
+        {"Text1", f.minutes.text()},
+        {"HScroll1.Value", std::to_string(f.minutesSlider.value())},
+        {"HScroll1.Max", std::to_string(f.minutesSlider.max())},
     };
-    for (const ComboBox* combo : {&f.Combo1, &f.Combo2, &f.Combo3}) {
+    for (const ComboBox* combo : {&f.discType, &f.audio1.bitrate, &f.audio2.bitrate}) {
         out.emplace_back(combo->name() + ".ListIndex", std::to_string(combo->listIndex()));
         out.emplace_back(combo->name() + ".Text", combo->text());
     }
     for (const TextBox* box :
-         {&f.Text9, &f.Text11, &f.Text15, &f.Text16, &f.Text10, &f.Text3, &f.Text14, &f.Text17,
-          &f.Text4, &f.Text5, &f.Text18, &f.Text7, &f.Text8, &f.Text12, &f.Text13}) {
+         {&f.audio1.count, &f.audio1.kbPerSecond, &f.audio2.count, &f.audio2.kbPerSecond,
+          &f.capacityKb, &f.extrasMb, &f.subtitlesMb, &f.overheadMb, &f.seconds, &f.audio1.sizeKb,
+          &f.audio2.sizeKb, &f.videoKb, &f.averageKbps, &f.minimumKbps, &f.maximumKbps}) {
         out.emplace_back(box->name(), box->text());
     }
-    for (const Label* label : {&f.Label8, &f.Label13, &f.Label22, &f.Label29, &f.Label26}) {
+    for (const Label* label :
+         {&f.resolution, &f.videoMb, &f.audio1.sizeMb, &f.audio2.sizeMb, &f.videoAndAudioMb}) {
         out.emplace_back(label->name(), label->caption());
     }
-    for (const Shape* shape : {&f.Shape1, &f.Shape2, &f.Shape3, &f.Shape6, &f.Shape7, &f.Shape8}) {
+    for (const Shape* shape : {&f.videoBars[0], &f.audio1.bars[0], &f.audio2.bars[0],
+                               &f.videoBars[1], &f.audio1.bars[1], &f.audio2.bars[1]}) {
         out.emplace_back(shape->name() + ".Width", twips(shape->width()));
         out.emplace_back(shape->name() + ".Visible", flag(shape->visible()));
     }
