@@ -1,5 +1,7 @@
 #include "handlers/audio_track_selection.h"
 
+#include "runtime/number_format.h"
+
 #include <array>
 #include <cstdint>
 #include <string>
@@ -13,13 +15,14 @@ constexpr std::array<std::int16_t, 12> kRates{0, 12, 14, 16, 20, 24, 28, 32, 40,
 
 } // namespace
 
-void AudioTrackSelection::writeRate(const ComboBox& list, TextBox& rate) {
+void AudioTrackSelection::bitrateClick() {
+    const ComboBox& list = track_.bitrate;
     const std::int32_t datum = list.itemData(list.listIndex());
     std::string text; // a datum without a rate leaves the field empty
     if (datum >= 0 && datum < static_cast<std::int32_t>(kRates.size())) {
         text = NumberFormat::toText(kRates[static_cast<std::size_t>(datum)]);
     }
-    rate.setText(text);
+    track_.kbPerSecond.setText(text);
 }
 
 } // namespace kelvaro

@@ -19,8 +19,8 @@ void Program::connectHandlers() {
     f.subtitlesMb.change.connect([this] { inputs.Form1_Text14_Change(); });
     f.overheadMb.change.connect([this] { inputs.Form1_Text17_Change(); });
     f.discType.click.connect([this] { discType.Form1_Combo1_Click(); });
-    f.audio1.bitrate.click.connect([this] { audioTracks.Form1_Combo2_Click(); });
-    f.audio2.bitrate.click.connect([this] { audioTracks.Form1_Combo3_Click(); });
+    f.audio1.bitrate.click.connect([this] { audio1Selection.bitrateClick(); });
+    f.audio2.bitrate.click.connect([this] { audio2Selection.bitrateClick(); });
 }
 
 void Program::connectMarkClearing() {

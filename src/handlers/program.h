@@ -30,7 +30,8 @@ public:
     SliderRecalculation slider{form, calculation};
     InputFieldHandlers inputs{form};
     DiscTypeSelection discType{form};
-    AudioTrackSelection audioTracks{form};
+    AudioTrackSelection audio1Selection{form.audio1};
+    AudioTrackSelection audio2Selection{form.audio2};
     LifeCycle lifeCycle{form, about};
 
 private:
