@@ -1,5 +1,7 @@
 #include "handlers/option_lists.h"
 
+#include "calc/audio_bitrate.h"
+
 #include <array>
 
 namespace kelvaro {
@@ -11,20 +13,13 @@ constexpr std::array<OptionLists::Option, 2> kDiscTypes{{
     {"8,5 GB   DVD", 8},
 }};
 
-constexpr std::array<OptionLists::Option, 12> kAudioBitrates{{
-    {"None", 0},
-    {"96 kbps", 1},
-    {"112 kbps", 2},
-    {"128 kbps", 3},
-    {"160 kbps", 4},
-    {"192 kbps", 5},
-    {"224 kbps", 6},
-    {"256 kbps", 7},
-    {"320 kbps", 8},
-    {"384 kbps", 9},
-    {"448 kbps", 10},
-    {"1536 kbps", 11},
-}};
+template <typename Row, std::size_t N>
+void fillList(ComboBox& list, const std::array<Row, N>& rows, auto text, auto datum) {
+    for (const Row& row : rows) {
+        list.addItem(row.*text);
+        list.setItemData(list.newIndex(), row.*datum);
+    }
+}
 
 } // namespace
 
@@ -32,21 +27,10 @@ std::span<const OptionLists::Option> OptionLists::discTypes() {
     return kDiscTypes;
 }
 
-std::span<const OptionLists::Option> OptionLists::audioBitrates() {
-    return kAudioBitrates;
-}
-
 void OptionLists::fill(Form1& form) {
-    fill(form.discType, kDiscTypes);
-    fill(form.audio1.bitrate, kAudioBitrates);
-    fill(form.audio2.bitrate, kAudioBitrates);
-}
-
-void OptionLists::fill(ComboBox& list, std::span<const Option> options) {
-    for (const Option& option : options) {
-        list.addItem(option.text);
-        list.setItemData(list.newIndex(), option.data);
-    }
+    fillList(form.discType, kDiscTypes, &Option::text, &Option::data);
+    fillList(form.audio1.bitrate, kAudioBitrates, &AudioBitrate::item, &AudioBitrate::datum);
+    fillList(form.audio2.bitrate, kAudioBitrates, &AudioBitrate::item, &AudioBitrate::datum);
 }
 
 } // namespace kelvaro

@@ -17,12 +17,8 @@ public:
     };
 
     static std::span<const Option> discTypes();
-    static std::span<const Option> audioBitrates();
 
     static void fill(Form1& form);
-
-private:
-    static void fill(ComboBox& list, std::span<const Option> options);
 };
 
 } // namespace kelvaro
