@@ -1,5 +1,6 @@
 #pragma once
 
+#include "calc/disc_type.h"
 #include "runtime/combo_box.h"
 #include "runtime/label.h"
 #include "runtime/shape.h"
@@ -22,8 +23,8 @@ struct AudioTrack {
     TextBox sizeKb;
     // The size of all the tracks in MB.
     Label sizeMb;
-    // The bars of the size on a single-layer and on a dual-layer disc.
-    std::array<Shape, 2> bars;
+    // The bars of the size, one for each disc type.
+    std::array<Shape, kDiscTypes.size()> bars;
 };
 
 } // namespace kelvaro

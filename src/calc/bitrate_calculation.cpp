@@ -17,8 +17,6 @@ constexpr std::int16_t kBitrateCap = 9608;
 constexpr double kMinimumOffset = 500;
 constexpr double kMaximumOffset = 9800;
 constexpr double kRangeDivisor = 2;
-constexpr double kMegabytesPerTwipSingleLayer = 4;
-constexpr double kMegabytesPerTwipDualLayer = 7.4;
 
 struct ResolutionTest {
     bool above;
@@ -141,12 +139,12 @@ void BitrateCalculation::streamSizes(FieldDraft& draft, CalculationPath path) {
 
 void BitrateCalculation::bars(FieldDraft& draft) {
     auto& f = form_;
-    draft.write(f.videoBars[0], draft.number(f.videoMb) / kMegabytesPerTwipSingleLayer);
-    draft.write(f.audio1.bars[0], draft.number(f.audio1.sizeMb) / kMegabytesPerTwipSingleLayer);
-    draft.write(f.audio2.bars[0], draft.number(f.audio2.sizeMb) / kMegabytesPerTwipSingleLayer);
-    draft.write(f.videoBars[1], draft.number(f.videoMb) / kMegabytesPerTwipDualLayer);
-    draft.write(f.audio1.bars[1], draft.number(f.audio1.sizeMb) / kMegabytesPerTwipDualLayer);
-    draft.write(f.audio2.bars[1], draft.number(f.audio2.sizeMb) / kMegabytesPerTwipDualLayer);
+    for (std::size_t disc = 0; disc < kDiscTypes.size(); ++disc) {
+        const double megabytesPerTwip = kDiscTypes[disc].megabytesPerTwip;
+        draft.write(f.videoBars[disc], draft.number(f.videoMb) / megabytesPerTwip);
+        draft.write(f.audio1.bars[disc], draft.number(f.audio1.sizeMb) / megabytesPerTwip);
+        draft.write(f.audio2.bars[disc], draft.number(f.audio2.sizeMb) / megabytesPerTwip);
+    }
 }
 
 } // namespace kelvaro

@@ -17,6 +17,11 @@ Control* find(const std::array<Control*, N>& controls, std::string_view name) {
     return nullptr;
 }
 
+// The bar set of a mutable or a constant form.
+template <typename Form> auto barSetOf(Form& form, std::size_t disc) {
+    return std::array{&form.videoBars[disc], &form.audio1.bars[disc], &form.audio2.bars[disc]};
+}
+
 } // namespace
 
 Form1::Form1(NumberFormat numberFormat) : numbers(std::move(numberFormat)) {}
@@ -40,9 +45,28 @@ Label* Form1::label(std::string_view name) {
 }
 
 Shape* Form1::shape(std::string_view name) {
-    return find(std::array{&videoBars[0], &audio1.bars[0], &audio2.bars[0], &videoBars[1],
-                           &audio1.bars[1], &audio2.bars[1]},
-                name);
+    for (std::size_t disc = 0; disc < kDiscTypes.size(); ++disc) {
+        if (Shape* bar = find(barSet(disc), name)) {
+            return bar;
+        }
+    }
+    return nullptr;
+}
+
+std::array<Shape*, 3> Form1::barSet(std::size_t disc) {
+    return barSetOf(*this, disc);
+}
+
+std::array<const Shape*, 3> Form1::barSet(std::size_t disc) const {
+    return barSetOf(*this, disc);
+}
+
+void Form1::showBarSet(std::size_t disc) {
+    for (std::size_t set = 0; set < kDiscTypes.size(); ++set) {
+        for (Shape* bar : barSet(set)) {
+            bar->setVisible(set == disc);
+        }
+    }
 }
 
 } // namespace kelvaro

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "calc/audio_track.h"
+#include "calc/disc_type.h"
 #include "runtime/combo_box.h"
 #include "runtime/label.h"
 #include "runtime/number_format.h"
@@ -113,10 +114,9 @@ public:
     Label videoMb{"Label13", form1_start::Label13};
     // The size of video and audio together in MB ("Video + Audo").
     Label videoAndAudioMb{"Label26", form1_start::Label26};
-    // The bars of the video on a single-layer disc, at 4 MB a twip, and on a
-    // dual-layer disc, at 7,4 MB a twip, their widths in twips. With the
-    // audio tracks' bars they make one set for each disc; one set shows.
-    std::array<Shape, 2> videoBars{Shape{"Shape1", 100.0f}, Shape{"Shape6", 615.0f}};
+    // The bars of the video, one for each disc type, their widths in twips.
+    std::array<Shape, kDiscTypes.size()> videoBars{Shape{"Shape1", 100.0f},
+                                                   Shape{"Shape6", 615.0f}};
 
     // Fields that nothing reads, kept as the window has them.
     std::array<TextBox, 4> unused{
@@ -128,6 +128,12 @@ public:
     ComboBox* comboBox(std::string_view name);
     Label* label(std::string_view name);
     Shape* shape(std::string_view name);
+
+    // The bars of one disc type in kDiscTypes: video, Audio1 and Audio2.
+    std::array<Shape*, 3> barSet(std::size_t disc);
+    std::array<const Shape*, 3> barSet(std::size_t disc) const;
+    // Only the bars of that disc type show.
+    void showBarSet(std::size_t disc);
 };
 
 } // namespace kelvaro

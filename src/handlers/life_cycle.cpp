@@ -14,9 +14,8 @@ void LifeCycle::Form1_Form_Load() {
     // The start text "120" always converts.
     f.minutesSlider.setValue(f.numbers.toInt16(f.minutes.text()).value());
     OptionLists::fill(f);
-    f.videoBars[1].setVisible(false);
-    f.audio1.bars[1].setVisible(false);
-    f.audio2.bars[1].setVisible(false);
+    // The list shows the first disc type until the user chooses.
+    f.showBarSet(0);
 }
 
 void LifeCycle::Form1_Command3_Click() {

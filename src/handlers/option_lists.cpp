@@ -1,6 +1,7 @@
 #include "handlers/option_lists.h"
 
 #include "calc/audio_bitrate.h"
+#include "calc/disc_type.h"
 
 #include <array>
 
@@ -8,29 +9,20 @@ namespace kelvaro {
 
 namespace {
 
-constexpr std::array<OptionLists::Option, 2> kDiscTypes{{
-    {"4,7 GB   DVD", 1},
-    {"8,5 GB   DVD", 8},
-}};
-
 template <typename Row, std::size_t N>
-void fillList(ComboBox& list, const std::array<Row, N>& rows, auto text, auto datum) {
+void fillList(ComboBox& list, const std::array<Row, N>& rows) {
     for (const Row& row : rows) {
-        list.addItem(row.*text);
-        list.setItemData(list.newIndex(), row.*datum);
+        list.addItem(row.item);
+        list.setItemData(list.newIndex(), row.datum);
     }
 }
 
 } // namespace
 
-std::span<const OptionLists::Option> OptionLists::discTypes() {
-    return kDiscTypes;
-}
-
 void OptionLists::fill(Form1& form) {
-    fillList(form.discType, kDiscTypes, &Option::text, &Option::data);
-    fillList(form.audio1.bitrate, kAudioBitrates, &AudioBitrate::item, &AudioBitrate::datum);
-    fillList(form.audio2.bitrate, kAudioBitrates, &AudioBitrate::item, &AudioBitrate::datum);
+    fillList(form.discType, kDiscTypes);
+    fillList(form.audio1.bitrate, kAudioBitrates);
+    fillList(form.audio2.bitrate, kAudioBitrates);
 }
 
 } // namespace kelvaro

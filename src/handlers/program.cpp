@@ -18,7 +18,7 @@ void Program::connectHandlers() {
     f.capacityKb.change.connect([this] { inputs.Form1_Text10_Change(); });
     f.subtitlesMb.change.connect([this] { inputs.Form1_Text14_Change(); });
     f.overheadMb.change.connect([this] { inputs.Form1_Text17_Change(); });
-    f.discType.click.connect([this] { discType.Form1_Combo1_Click(); });
+    f.discType.click.connect([this] { discTypeSelection.Form1_Combo1_Click(); });
     f.audio1.bitrate.click.connect([this] { audio1Selection.bitrateClick(); });
     f.audio2.bitrate.click.connect([this] { audio2Selection.bitrateClick(); });
 }

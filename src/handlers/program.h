@@ -29,7 +29,7 @@ public:
     BitrateCalculation calculation{form};
     SliderRecalculation slider{form, calculation};
     InputFieldHandlers inputs{form};
-    DiscTypeSelection discType{form};
+    DiscTypeSelection discTypeSelection{form};
     AudioTrackSelection audio1Selection{form.audio1};
     AudioTrackSelection audio2Selection{form.audio2};
     LifeCycle lifeCycle{form, about};
