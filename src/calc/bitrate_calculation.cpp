@@ -51,12 +51,8 @@ bool BitrateCalculation::run(CalculationPath path) {
 }
 
 bool BitrateCalculation::inputsAreNumbers(FieldDraft& draft) {
-    const std::array<const TextBox*, 9> inputs{
-        &form_.minutes,      &form_.audio1.count,       &form_.audio1.kbPerSecond,
-        &form_.audio2.count, &form_.audio2.kbPerSecond, &form_.capacityKb,
-        &form_.extrasMb,     &form_.subtitlesMb,        &form_.overheadMb};
     std::vector<std::string> bad;
-    for (const TextBox* input : inputs) {
+    for (const TextBox* input : form_.numberInputs()) {
         if (!draft.tryNumber(*input)) {
             bad.push_back(input->name());
         }

@@ -17,7 +17,13 @@ Control* find(const std::array<Control*, N>& controls, std::string_view name) {
     return nullptr;
 }
 
-// The bar set of a mutable or a constant form.
+// The lists of a mutable or a constant form.
+template <typename Form> auto numberInputsOf(Form& form) {
+    return std::array{&form.minutes,      &form.audio1.count,       &form.audio1.kbPerSecond,
+                      &form.audio2.count, &form.audio2.kbPerSecond, &form.capacityKb,
+                      &form.extrasMb,     &form.subtitlesMb,        &form.overheadMb};
+}
+
 template <typename Form> auto barSetOf(Form& form, std::size_t disc) {
     return std::array{&form.videoBars[disc], &form.audio1.bars[disc], &form.audio2.bars[disc]};
 }
@@ -51,6 +57,18 @@ Shape* Form1::shape(std::string_view name) {
         }
     }
     return nullptr;
+}
+
+std::array<TextBox*, 9> Form1::numberInputs() {
+    return numberInputsOf(*this);
+}
+
+std::array<const TextBox*, 9> Form1::numberInputs() const {
+    return numberInputsOf(*this);
+}
+
+std::array<const TextBox*, 6> Form1::typedFields() const {
+    return {&minutes, &audio1.count, &audio2.count, &extrasMb, &subtitlesMb, &overheadMb};
 }
 
 std::array<Shape*, 3> Form1::barSet(std::size_t disc) {

@@ -129,6 +129,13 @@ public:
     Label* label(std::string_view name);
     Shape* shape(std::string_view name);
 
+    // The fields the calculation reads as numbers, in the order its
+    // refusals name them.
+    std::array<TextBox*, 9> numberInputs();
+    std::array<const TextBox*, 9> numberInputs() const;
+    // The fields the user types into, in the window's order.
+    std::array<const TextBox*, 6> typedFields() const;
+
     // The bars of one disc type in kDiscTypes: video, Audio1 and Audio2.
     std::array<Shape*, 3> barSet(std::size_t disc);
     std::array<const Shape*, 3> barSet(std::size_t disc) const;

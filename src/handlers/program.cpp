@@ -1,6 +1,5 @@
 #include "handlers/program.h"
 
-#include <array>
 #include <utility>
 
 namespace kelvaro {
@@ -26,11 +25,10 @@ void Program::connectHandlers() {
 void Program::connectMarkClearing() {
     // The playing time clears its own mark once the slider can follow it.
     auto& f = form;
-    const std::array<TextBox*, 8> numeric{
-        &f.audio1.count, &f.audio1.kbPerSecond, &f.audio2.count, &f.audio2.kbPerSecond,
-        &f.capacityKb,   &f.extrasMb,           &f.subtitlesMb,  &f.overheadMb};
-    for (TextBox* field : numeric) {
-        field->change.connect([this, field] { inputs.clearMarkWhenNumber(*field); });
+    for (TextBox* field : f.numberInputs()) {
+        if (field != &f.minutes) {
+            field->change.connect([this, field] { inputs.clearMarkWhenNumber(*field); });
+        }
     }
 }
 
