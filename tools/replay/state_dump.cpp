@@ -12,42 +12,56 @@ std::string flag(bool value) {
     return value ? "1" : "0";
 }
 
-std::string twips(float width) {
+std::string twips(double width) {
     char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%.2f", static_cast<double>(width));
+    std::snprintf(buffer, sizeof buffer, "%.2f", width);
     return buffer;
 }
 
-} // namespace
-
-StateDump dumpOf(const Program& program) {
-    const Form1& f = program.form;
-    StateDump out{
-        {"Form1.Visible", flag(f.window.visible())},
-        {"About.Visible", flag(program.about.visible())},
-        {"Text1", f.minutes.text()},
-        {"HScroll1.Value", std::to_string(f.minutesSlider.value())},
-        {"HScroll1.Max", std::to_string(f.minutesSlider.max())},
-    };
-    for (const ComboBox* combo : {&f.discType, &f.audio1.bitrate, &f.audio2.bitrate}) {
-        out.emplace_back(combo->name() + ".ListIndex", std::to_string(combo->listIndex()));
-        out.emplace_back(combo->name() + ".Text", combo->text());
+void addLists(StateDump& out, const Form1& f, const ControlReader& read) {
+    for (const ComboBox* list : {&f.discType, &f.audio1.bitrate, &f.audio2.bitrate}) {
+        out.emplace_back(list->name() + ".ListIndex", std::to_string(read.listIndex(*list)));
+        out.emplace_back(list->name() + ".Text", read.listText(*list));
     }
+}
+
+void addFields(StateDump& out, const Form1& f, const ControlReader& read) {
     for (const TextBox* box :
          {&f.audio1.count, &f.audio1.kbPerSecond, &f.audio2.count, &f.audio2.kbPerSecond,
           &f.capacityKb, &f.extrasMb, &f.subtitlesMb, &f.overheadMb, &f.seconds, &f.audio1.sizeKb,
           &f.audio2.sizeKb, &f.videoKb, &f.averageKbps, &f.minimumKbps, &f.maximumKbps}) {
-        out.emplace_back(box->name(), box->text());
+        out.emplace_back(box->name(), read.boxText(*box));
     }
     for (const Label* label :
          {&f.resolution, &f.videoMb, &f.audio1.sizeMb, &f.audio2.sizeMb, &f.videoAndAudioMb}) {
-        out.emplace_back(label->name(), label->caption());
+        out.emplace_back(label->name(), read.caption(*label));
     }
-    for (const Shape* shape : {&f.videoBars[0], &f.audio1.bars[0], &f.audio2.bars[0],
-                               &f.videoBars[1], &f.audio1.bars[1], &f.audio2.bars[1]}) {
-        out.emplace_back(shape->name() + ".Width", twips(shape->width()));
-        out.emplace_back(shape->name() + ".Visible", flag(shape->visible()));
+}
+
+void addBars(StateDump& out, const Form1& f, const ControlReader& read) {
+    for (std::size_t disc = 0; disc < kDiscTypes.size(); ++disc) {
+        for (const Shape* bar : f.barSet(disc)) {
+            out.emplace_back(bar->name() + ".Width", twips(read.barWidth(*bar)));
+            out.emplace_back(bar->name() + ".Visible", flag(read.barShown(*bar)));
+        }
     }
+}
+
+} // namespace
+
+StateDump dumpOf(const Program& program, const ControlReader& read) {
+    const Form1& f = program.form;
+    const ScrollBar& slider = f.minutesSlider;
+    StateDump out{
+        {f.window.name() + ".Visible", flag(read.windowShown(f.window))},
+        {program.about.name() + ".Visible", flag(read.windowShown(program.about))},
+        {f.minutes.name(), read.boxText(f.minutes)},
+        {slider.name() + ".Value", std::to_string(read.sliderValue(slider))},
+        {slider.name() + ".Max", std::to_string(read.sliderMax(slider))},
+    };
+    addLists(out, f, read);
+    addFields(out, f, read);
+    addBars(out, f, read);
     return out;
 }
 
