@@ -9,13 +9,12 @@ namespace {
 
 // The resolution bands and the ends of the plain-digit average, seen through
 // the cut average. One minute, no audio, no overhead: the average is the
-// capacity × 8 / 60. A run with the capacity `before` comes first and sets
-// Label8.
+// capacity × 8 / 60. A first run with the capacity `before` sets the resolution.
 struct BandRow {
     const char* name;
     const char* before;
     const char* capacity;
-    const char* average; // Text8, then Text12 and Text13, then Label8
+    const char* average;
     const char* minimum;
     const char* maximum;
     const char* resolution;

@@ -8,7 +8,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <set>
 
 namespace kelvaro {
@@ -94,7 +93,7 @@ TEST(RandomSessionCoverage, TwentyThousandActionsReachEveryCommandAndRange) {
 
 struct FaultRow {
     const char* name;
-    std::function<void(Program&)> plant;
+    std::function<void(Form1&, Window& about)> plant;
     std::vector<SessionAction> actions;
     std::string expected; // part of the failure message
 };
@@ -104,7 +103,7 @@ class PlantedFaults : public testing::TestWithParam<FaultRow> {};
 TEST_P(PlantedFaults, AreCaught) {
     SessionRun run(',');
     ASSERT_TRUE(run.startFailures().empty());
-    GetParam().plant(run.program());
+    GetParam().plant(run.program().form, run.program().about);
     std::vector<std::string> failures;
     for (const SessionAction& action : GetParam().actions) {
         ASSERT_TRUE(run.applicable(action)) << scriptLine(action);
@@ -119,53 +118,51 @@ TEST_P(PlantedFaults, AreCaught) {
 
 INSTANTIATE_TEST_SUITE_P(
     Faults, PlantedFaults,
-    testing::Values(FaultRow{"AverageAboveTheCapAfterTheSlider",
-                             [](Program& p) {
-                                 p.form.minutesSlider.change.connect(
-                                     [&p] { p.form.averageKbps.setText("9999"); });
-                             },
-                             {{Verb::Slide, "", "", 90}},
-                             "Text8 is \"9999\""},
-                    FaultRow{"ResultWrittenByAChoice",
-                             [](Program& p) {
-                                 p.form.audio1.bitrate.click.connect(
-                                     [&p] { p.form.videoAndAudioMb.setCaption("1"); });
-                             },
-                             {{Verb::Choose, "Combo2", "", 4}},
-                             "Label26 changed"},
-                    FaultRow{"HandlersNestTooDeep",
-                             [](Program& p) {
-                                 p.form.extrasMb.change.connect([&p] {
-                                     for (const char* minutes : {"5", "6", "7", "8"}) {
-                                         p.form.minutes.setText(minutes);
-                                     }
-                                 });
-                             },
-                             {{Verb::Set, "Text3", "1"}},
-                             "times in one step"},
-                    FaultRow{"TypedTextLost",
-                             [](Program& p) {
-                                 p.form.audio1.count.change.connect([&p] {
-                                     if (!p.form.numbers.toDouble(p.form.audio1.count.text())) {
-                                         p.form.audio1.count.setText("");
-                                     }
-                                 });
-                             },
-                             {{Verb::Keys, "Text9", "a"}},
-                             "where the user typed"},
-                    FaultRow{"ResultChangedByAbout",
-                             [](Program& p) {
-                                 p.about.changed.connect([&p] { p.form.maximumKbps.setText("1"); });
-                             },
-                             {{Verb::Click, "Command3"}},
-                             "Text13 changed"},
-                    FaultRow{"BarShownForTheOtherDisc",
-                             [](Program& p) {
-                                 p.form.discType.click.connect(
-                                     [&p] { p.form.audio1.bars[0].setVisible(true); });
-                             },
-                             {{Verb::Choose, "Combo1", "", 1}},
-                             "Shape2 is shown"}),
+    testing::Values(
+        FaultRow{"AverageAboveTheCapAfterTheSlider",
+                 [](Form1& f, Window&) {
+                     f.minutesSlider.change.connect([&f] { f.averageKbps.setText("9999"); });
+                 },
+                 {{Verb::Slide, "", "", 90}},
+                 "Text8 is \"9999\""},
+        FaultRow{"ResultWrittenByAChoice",
+                 [](Form1& f, Window&) {
+                     f.audio1.bitrate.click.connect([&f] { f.videoAndAudioMb.setCaption("1"); });
+                 },
+                 {{Verb::Choose, "Combo2", "", 4}},
+                 "Label26 changed"},
+        FaultRow{"HandlersNestTooDeep",
+                 [](Form1& f, Window&) {
+                     f.extrasMb.change.connect([&f] {
+                         for (const char* minutes : {"5", "6", "7", "8"}) {
+                             f.minutes.setText(minutes);
+                         }
+                     });
+                 },
+                 {{Verb::Set, "Text3", "1"}},
+                 "times in one step"},
+        FaultRow{"TypedTextLost",
+                 [](Form1& f, Window&) {
+                     f.audio1.count.change.connect([&f] {
+                         if (!f.numbers.toDouble(f.audio1.count.text())) {
+                             f.audio1.count.setText("");
+                         }
+                     });
+                 },
+                 {{Verb::Keys, "Text9", "a"}},
+                 "where the user typed"},
+        FaultRow{"ResultChangedByAbout",
+                 [](Form1& f, Window& about) {
+                     about.changed.connect([&f] { f.maximumKbps.setText("1"); });
+                 },
+                 {{Verb::Click, "Command3"}},
+                 "Text13 changed"},
+        FaultRow{"BarShownForTheOtherDisc",
+                 [](Form1& f, Window&) {
+                     f.discType.click.connect([&f] { f.audio1.bars[0].setVisible(true); });
+                 },
+                 {{Verb::Choose, "Combo1", "", 1}},
+                 "Shape2 is shown"}),
     [](const testing::TestParamInfo<FaultRow>& info) { return info.param.name; });
 
 // ---------------------------------------------------------------------------
