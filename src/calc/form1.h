@@ -133,7 +133,8 @@ public:
     // refusals name them.
     std::array<TextBox*, 9> numberInputs();
     std::array<const TextBox*, 9> numberInputs() const;
-    // The fields the user types into, in the window's order.
+    // The fields the user types into: the playing time, then the others
+    // column by column from the left, as the window shows them.
     std::array<const TextBox*, 6> typedFields() const;
 
     // The bars of one disc type in kDiscTypes: video, Audio1 and Audio2.
