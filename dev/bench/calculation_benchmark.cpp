@@ -20,7 +20,7 @@ void BM_CoreCalculation(benchmark::State& state) {
     for (auto _ : state) {
         program.calculation.Form1_Command1_Click();
     }
-    const char* average = program.form.Text8.text().data();
+    const char* average = program.form.averageKbps.text().data();
     benchmark::DoNotOptimize(average);
 }
 BENCHMARK(BM_CoreCalculation);
@@ -31,11 +31,11 @@ void BM_CoreCalculationChangingInput(benchmark::State& state) {
     program.start();
     bool odd = false;
     for (auto _ : state) {
-        program.form.Text3.setText(odd ? "1" : "0");
+        program.form.extrasMb.setText(odd ? "1" : "0");
         odd = !odd;
         program.calculation.Form1_Command1_Click();
     }
-    const char* average = program.form.Text8.text().data();
+    const char* average = program.form.averageKbps.text().data();
     benchmark::DoNotOptimize(average);
 }
 BENCHMARK(BM_CoreCalculationChangingInput);

@@ -91,7 +91,7 @@ void BM_SliderStep(benchmark::State& state) {
         shown.slider().setValue(sweep.next());
         QCoreApplication::processEvents();
     }
-    const char* average = shown.program().form.Text8.text().data();
+    const char* average = shown.program().form.averageKbps.text().data();
     benchmark::DoNotOptimize(average);
 }
 BENCHMARK(BM_SliderStep)->UseRealTime();
@@ -106,7 +106,7 @@ void BM_SliderStepWithoutPaint(benchmark::State& state) {
         shown.slider().setValue(sweep.next());
     }
     settle();
-    const char* average = shown.program().form.Text8.text().data();
+    const char* average = shown.program().form.averageKbps.text().data();
     benchmark::DoNotOptimize(average);
 }
 BENCHMARK(BM_SliderStepWithoutPaint)->UseRealTime();
@@ -114,12 +114,12 @@ BENCHMARK(BM_SliderStepWithoutPaint)->UseRealTime();
 void BM_SliderStepCoreOnly(benchmark::State& state) {
     Program program(NumberFormat(','));
     program.start();
-    program.form.Combo1.choose(kDualLayerItem);
+    program.form.discType.choose(kDualLayerItem);
     Sweep sweep;
     for (auto _ : state) {
-        program.form.HScroll1.setValue(sweep.next());
+        program.form.minutesSlider.setValue(sweep.next());
     }
-    const char* average = program.form.Text8.text().data();
+    const char* average = program.form.averageKbps.text().data();
     benchmark::DoNotOptimize(average);
 }
 BENCHMARK(BM_SliderStepCoreOnly);

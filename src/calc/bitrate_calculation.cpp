@@ -17,8 +17,6 @@ constexpr std::int16_t kBitrateCap = 9608;
 constexpr double kMinimumOffset = 500;
 constexpr double kMaximumOffset = 9800;
 constexpr double kRangeDivisor = 2;
-constexpr double kMegabytesPerTwipSingleLayer = 4;
-constexpr double kMegabytesPerTwipDualLayer = 7.4;
 
 struct ResolutionTest {
     bool above;
@@ -54,17 +52,17 @@ bool BitrateCalculation::run(CalculationPath path) {
 
 bool BitrateCalculation::inputsAreNumbers(FieldDraft& draft) {
     std::vector<std::string> bad;
-    for (TextBox Form1::*input : kInputs) {
-        if (!draft.tryNumber(form_.*input)) {
-            bad.push_back((form_.*input).name());
+    for (const TextBox* input : form_.numberInputs()) {
+        if (!draft.tryNumber(*input)) {
+            bad.push_back(input->name());
         }
     }
     if (!bad.empty()) {
         form_.reports.report(Report{bad, ReportReason::NotANumber});
         return false;
     }
-    if (draft.number(form_.Text1) * kSecondsPerMinute == 0) {
-        form_.reports.report(Report{{form_.Text1.name()}, ReportReason::ZeroPlayingTime});
+    if (draft.number(form_.minutes) * kSecondsPerMinute == 0) {
+        form_.reports.report(Report{{form_.minutes.name()}, ReportReason::ZeroPlayingTime});
         return false;
     }
     return true;
@@ -72,12 +70,14 @@ bool BitrateCalculation::inputsAreNumbers(FieldDraft& draft) {
 
 void BitrateCalculation::computeInto(FieldDraft& draft, CalculationPath path) {
     auto& f = form_;
-    draft.write(f.Text4, draft.number(f.Text1) * kSecondsPerMinute);
+    draft.write(f.seconds, draft.number(f.minutes) * kSecondsPerMinute);
     audioSizes(draft);
-    draft.write(f.Text7, draft.number(f.Text10) - draft.number(f.Text5) - draft.number(f.Text18) -
-                             draft.number(f.Text3) * kKilobytesPerMegabyte -
-                             draft.number(f.Text14) * kKilobytesPerMegabyte * kSubtitleWeight -
-                             draft.number(f.Text17) * kKilobytesPerMegabyte);
+    draft.write(f.videoKb,
+                draft.number(f.capacityKb) - draft.number(f.audio1.sizeKb) -
+                    draft.number(f.audio2.sizeKb) -
+                    draft.number(f.extrasMb) * kKilobytesPerMegabyte -
+                    draft.number(f.subtitlesMb) * kKilobytesPerMegabyte * kSubtitleWeight -
+                    draft.number(f.overheadMb) * kKilobytesPerMegabyte);
     averageBitrate(draft);
     resolution(draft);
     streamSizes(draft, path);
@@ -86,60 +86,61 @@ void BitrateCalculation::computeInto(FieldDraft& draft, CalculationPath path) {
 
 void BitrateCalculation::audioSizes(FieldDraft& draft) {
     auto& f = form_;
-    draft.write(f.Text5, draft.number(f.Text4) * draft.number(f.Text9) * draft.number(f.Text11));
-    draft.write(f.Text18, draft.number(f.Text4) * draft.number(f.Text15) * draft.number(f.Text16));
-    draft.write(f.Label22, draft.number(f.Text4) * draft.number(f.Text9) * draft.number(f.Text11) /
-                               kKilobytesPerMegabyte);
-    draft.write(f.Label29, draft.number(f.Text4) * draft.number(f.Text15) * draft.number(f.Text16) /
-                               kKilobytesPerMegabyte);
+    draft.write(f.audio1.sizeKb, audioKilobytes(draft, f.audio1));
+    draft.write(f.audio2.sizeKb, audioKilobytes(draft, f.audio2));
+    draft.write(f.audio1.sizeMb, audioKilobytes(draft, f.audio1) / kKilobytesPerMegabyte);
+    draft.write(f.audio2.sizeMb, audioKilobytes(draft, f.audio2) / kKilobytesPerMegabyte);
+}
+
+double BitrateCalculation::audioKilobytes(FieldDraft& draft, const AudioTrack& track) {
+    return draft.number(form_.seconds) * draft.number(track.count) *
+           draft.number(track.kbPerSecond);
 }
 
 void BitrateCalculation::averageBitrate(FieldDraft& draft) {
     auto& f = form_;
-    draft.write(f.Text8, draft.number(f.Text7) * kBitsPerByte / draft.number(f.Text4));
-    if (draft.number(f.Text8) >= kBitrateCap) {
-        draft.writeText(f.Text8, NumberFormat::toText(kBitrateCap));
+    draft.write(f.averageKbps, draft.number(f.videoKb) * kBitsPerByte / draft.number(f.seconds));
+    if (draft.number(f.averageKbps) >= kBitrateCap) {
+        draft.writeText(f.averageKbps, NumberFormat::toText(kBitrateCap));
     }
-    draft.write(f.Text12, (draft.number(f.Text8) + kMinimumOffset) / kRangeDivisor);
-    draft.write(f.Text13, (draft.number(f.Text8) + kMaximumOffset) / kRangeDivisor);
+    draft.write(f.minimumKbps, (draft.number(f.averageKbps) + kMinimumOffset) / kRangeDivisor);
+    draft.write(f.maximumKbps, (draft.number(f.averageKbps) + kMaximumOffset) / kRangeDivisor);
 }
 
 void BitrateCalculation::resolution(FieldDraft& draft) {
     auto& f = form_;
     for (const ResolutionTest& test : kResolutionTests) {
-        const double average = draft.number(f.Text8);
+        const double average = draft.number(f.averageKbps);
         if (test.above ? average > test.threshold : average < test.threshold) {
-            draft.writeCaption(f.Label8, test.resolution);
+            draft.writeCaption(f.resolution, test.resolution);
             // Rewriting the average drops a separator left dangling by the cut.
-            draft.write(f.Text8, draft.number(f.Text8));
+            draft.write(f.averageKbps, draft.number(f.averageKbps));
         }
     }
 }
 
 void BitrateCalculation::streamSizes(FieldDraft& draft, CalculationPath path) {
     auto& f = form_;
-    const double videoKilobytes = draft.number(f.Text4) * draft.number(f.Text8) / kBitsPerByte;
+    const double videoKilobytes =
+        draft.number(f.seconds) * draft.number(f.averageKbps) / kBitsPerByte;
     if (path == CalculationPath::Slider) {
-        draft.write(f.Label13, std::fabs(videoKilobytes) / kKilobytesPerMegabyte);
+        draft.write(f.videoMb, std::fabs(videoKilobytes) / kKilobytesPerMegabyte);
     } else {
-        draft.write(f.Label13, videoKilobytes / kKilobytesPerMegabyte);
+        draft.write(f.videoMb, videoKilobytes / kKilobytesPerMegabyte);
     }
-    draft.write(f.Label26, draft.number(f.Text4) * draft.number(f.Text8) / kBitsPerByte /
-                                   kKilobytesPerMegabyte +
-                               (draft.number(f.Text4) * draft.number(f.Text9) *
-                                    draft.number(f.Text11) / kKilobytesPerMegabyte +
-                                draft.number(f.Text4) * draft.number(f.Text15) *
-                                    draft.number(f.Text16) / kKilobytesPerMegabyte));
+    draft.write(f.videoAndAudioMb, videoKilobytes / kKilobytesPerMegabyte +
+                                       (audioKilobytes(draft, f.audio1) / kKilobytesPerMegabyte +
+                                        audioKilobytes(draft, f.audio2) / kKilobytesPerMegabyte));
 }
 
 void BitrateCalculation::bars(FieldDraft& draft) {
     auto& f = form_;
-    draft.write(f.Shape1, draft.number(f.Label13) / kMegabytesPerTwipSingleLayer);
-    draft.write(f.Shape2, draft.number(f.Label22) / kMegabytesPerTwipSingleLayer);
-    draft.write(f.Shape3, draft.number(f.Label29) / kMegabytesPerTwipSingleLayer);
-    draft.write(f.Shape6, draft.number(f.Label13) / kMegabytesPerTwipDualLayer);
-    draft.write(f.Shape7, draft.number(f.Label22) / kMegabytesPerTwipDualLayer);
-    draft.write(f.Shape8, draft.number(f.Label29) / kMegabytesPerTwipDualLayer);
+    for (std::size_t disc = 0; disc < kDiscTypes.size(); ++disc) {
+        const double megabytesPerTwip = kDiscTypes[disc].megabytesPerTwip;
+        draft.write(f.videoBars[disc], draft.number(f.videoMb) / megabytesPerTwip);
+        draft.write(f.audio1.bars[disc], draft.number(f.audio1.sizeMb) / megabytesPerTwip);
+        draft.write(f.audio2.bars[disc], draft.number(f.audio2.sizeMb) / megabytesPerTwip);
+    }
 }
 
 } // namespace kelvaro

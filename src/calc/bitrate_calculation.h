@@ -23,15 +23,11 @@ public:
 
     bool run(CalculationPath path);
 
-    // The fields every run reads as numbers, in the order they are checked.
-    static constexpr std::array<TextBox Form1::*, 9> kInputs{
-        &Form1::Text1,  &Form1::Text9, &Form1::Text11, &Form1::Text15, &Form1::Text16,
-        &Form1::Text10, &Form1::Text3, &Form1::Text14, &Form1::Text17};
-
 private:
     bool inputsAreNumbers(FieldDraft& draft);
     void computeInto(FieldDraft& draft, CalculationPath path);
     void audioSizes(FieldDraft& draft);
+    double audioKilobytes(FieldDraft& draft, const AudioTrack& track);
     void averageBitrate(FieldDraft& draft);
     void resolution(FieldDraft& draft);
     void streamSizes(FieldDraft& draft, CalculationPath path);

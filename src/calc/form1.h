@@ -1,5 +1,7 @@
 #pragma once
 
+#include "calc/audio_track.h"
+#include "calc/disc_type.h"
 #include "runtime/combo_box.h"
 #include "runtime/label.h"
 #include "runtime/number_format.h"
@@ -9,6 +11,7 @@
 #include "runtime/text_box.h"
 #include "runtime/window.h"
 
+#include <array>
 #include <string_view>
 
 namespace kelvaro {
@@ -47,11 +50,11 @@ inline constexpr const char* Label26 = "4111";
 
 // The calculator fields: every control of the main window that holds an
 // input, a working value or a result, with its start text. The controls are
-// the only state of the program. They keep the names of the main window's
-// controls, which the replay scripts use; each says what it holds. Sizes are
-// in KB (1024 bytes) and MB (1024 KB), rates of audio in KB/s, of video in
-// kbit/s. The working fields lie below the window's client area: the user
-// never sees them.
+// the only state of the program. Each is named for what it holds and keeps
+// the name of its control in the main window, which the layout, the replay
+// scripts and the dump know it by. Sizes are in KB (1024 bytes) and MB (1024
+// KB), rates of audio in KB/s, of video in kbit/s. The working fields lie
+// below the window's client area: the user never sees them.
 class Form1 {
 public:
     explicit Form1(NumberFormat numbers);
@@ -63,81 +66,82 @@ public:
     Window window{"Form1", true};
 
     // Inputs.
-    // Text1: the playing time of the whole disc in minutes, a whole number ("Zeit").
-    TextBox Text1{"Text1", form1_start::Text1, 3};
-    // HScroll1: the playing time on the slider, 1 to 620 minutes (960 on a dual-layer disc).
-    ScrollBar HScroll1{"HScroll1", 1, 620, 360};
-    // Text9: how many audio tracks have the rate of Audio1 ("Audio1 X").
-    TextBox Text9{"Text9", form1_start::Text9};
-    // Text11: the rate of one Audio1 track in KB/s, written by Combo2 (working field).
-    TextBox Text11{"Text11", form1_start::Text11};
-    // Text15: how many audio tracks have the rate of Audio2 ("Audio2 X").
-    TextBox Text15{"Text15", form1_start::Text15};
-    // Text16: the rate of one Audio2 track in KB/s, written by Combo3 (working field).
-    TextBox Text16{"Text16", form1_start::Text16};
-    // Text10: the disc's capacity in KB, written by Combo1 (working field).
-    TextBox Text10{"Text10", form1_start::Text10};
-    // Text3: the space for extras such as menus, in MB ("Extras").
-    TextBox Text3{"Text3", form1_start::Text3};
-    // Text14: the size of all subtitles together in MB, counted at half ("Subbs").
-    TextBox Text14{"Text14", form1_start::Text14};
-    // Text17: the space for the muxing overhead in MB ("Mux").
-    TextBox Text17{"Text17", form1_start::Text17};
-    // Combo1: the disc, 4,7 GB single layer or 8,5 GB dual layer ("DVD Typ").
-    ComboBox Combo1{"Combo1", form1_start::Combo1};
-    // Combo2: the bitrate of the first kind of audio track ("Audio1").
-    ComboBox Combo2{"Combo2", form1_start::Combo2};
-    // Combo3: the bitrate of the second kind of audio track, "None" for none ("Audio2").
-    ComboBox Combo3{"Combo3", form1_start::Combo3};
+    // The playing time of the whole disc in minutes, a whole number ("Zeit").
+    TextBox minutes{"Text1", form1_start::Text1, 3};
+    // The playing time on the slider, 1 to 620 minutes (960 on a dual-layer disc).
+    ScrollBar minutesSlider{"HScroll1", 1, 620, 360};
+    // The disc, 4,7 GB single layer or 8,5 GB dual layer ("DVD Typ").
+    ComboBox discType{"Combo1", form1_start::Combo1};
+    // The disc's capacity in KB, written by the disc list (working field).
+    TextBox capacityKb{"Text10", form1_start::Text10};
+    // The first kind of audio track ("Audio1").
+    AudioTrack audio1{.bitrate{"Combo2", form1_start::Combo2},
+                      .count{"Text9", form1_start::Text9},
+                      .kbPerSecond{"Text11", form1_start::Text11},
+                      .sizeKb{"Text5", form1_start::Text5},
+                      .sizeMb{"Label22", form1_start::Label22},
+                      .bars{Shape{"Shape2", 735.0f}, Shape{"Shape7", 615.0f}}};
+    // The second kind of audio track, "None" for none ("Audio2").
+    AudioTrack audio2{.bitrate{"Combo3", form1_start::Combo3},
+                      .count{"Text15", form1_start::Text15},
+                      .kbPerSecond{"Text16", form1_start::Text16},
+                      .sizeKb{"Text18", form1_start::Text18},
+                      .sizeMb{"Label29", form1_start::Label29},
+                      .bars{Shape{"Shape3", 735.0f}, Shape{"Shape8", 615.0f}}};
+    // The space for extras such as menus, in MB ("Extras").
+    TextBox extrasMb{"Text3", form1_start::Text3};
+    // The size of all subtitles together in MB, counted at half ("Subbs").
+    TextBox subtitlesMb{"Text14", form1_start::Text14};
+    // The space for the muxing overhead in MB ("Mux").
+    TextBox overheadMb{"Text17", form1_start::Text17};
 
     // Working fields.
-    // Text4: the playing time in seconds.
-    TextBox Text4{"Text4", form1_start::Text4};
-    // Text5: the size of all Audio1 tracks in KB.
-    TextBox Text5{"Text5", form1_start::Text5};
-    // Text18: the size of all Audio2 tracks in KB.
-    TextBox Text18{"Text18", form1_start::Text18};
-    // Text7: the space left for the video in KB.
-    TextBox Text7{"Text7", form1_start::Text7};
+    // The playing time in seconds.
+    TextBox seconds{"Text4", form1_start::Text4};
+    // The space left for the video in KB.
+    TextBox videoKb{"Text7", form1_start::Text7};
 
     // Results.
-    // Text8: the average video bitrate in kbps, at most 9608, red ("Avg").
-    TextBox Text8{"Text8", form1_start::Text8, 5};
-    // Text12: the minimum video bitrate in kbps for variable-rate encoding ("Min").
-    TextBox Text12{"Text12", form1_start::Text12, 5};
-    // Text13: the maximum video bitrate in kbps for variable-rate encoding ("Max").
-    TextBox Text13{"Text13", form1_start::Text13, 5};
-    // Label8: the recommended picture resolution, such as "720x576".
-    Label Label8{"Label8", form1_start::Label8};
-    // Label13: the size of the video in MB ("Video").
-    Label Label13{"Label13", form1_start::Label13};
-    // Label22: the size of all Audio1 tracks in MB ("Audio1").
-    Label Label22{"Label22", form1_start::Label22};
-    // Label29: the size of all Audio2 tracks in MB ("Audio2").
-    Label Label29{"Label29", form1_start::Label29};
-    // Label26: the size of video and audio together in MB ("Video + Audo").
-    Label Label26{"Label26", form1_start::Label26};
-    // Shape1 to Shape3: the bars of the video, Audio1 and Audio2 on a single-layer disc,
-    // their widths in twips at 4 MB a twip.
-    Shape Shape1{"Shape1", 100.0f};
-    Shape Shape2{"Shape2", 735.0f};
-    Shape Shape3{"Shape3", 735.0f};
-    // Shape6 to Shape8: the same bars on a dual-layer disc, at 7,4 MB a twip; one set shows.
-    Shape Shape6{"Shape6", 615.0f};
-    Shape Shape7{"Shape7", 615.0f};
-    Shape Shape8{"Shape8", 615.0f};
+    // The average video bitrate in kbps, at most 9608, red ("Avg").
+    TextBox averageKbps{"Text8", form1_start::Text8, 5};
+    // The minimum video bitrate in kbps for variable-rate encoding ("Min").
+    TextBox minimumKbps{"Text12", form1_start::Text12, 5};
+    // The maximum video bitrate in kbps for variable-rate encoding ("Max").
+    TextBox maximumKbps{"Text13", form1_start::Text13, 5};
+    // The recommended picture resolution, such as "720x576".
+    Label resolution{"Label8", form1_start::Label8};
+    // The size of the video in MB ("Video").
+    Label videoMb{"Label13", form1_start::Label13};
+    // The size of video and audio together in MB ("Video + Audo").
+    Label videoAndAudioMb{"Label26", form1_start::Label26};
+    // The bars of the video, one for each disc type, their widths in twips.
+    std::array<Shape, kDiscTypes.size()> videoBars{Shape{"Shape1", 100.0f},
+                                                   Shape{"Shape6", 615.0f}};
 
     // Fields that nothing reads, kept as the window has them.
-    TextBox Text2{"Text2", form1_start::Text2};
-    TextBox Text6{"Text6", form1_start::Text6};
-    TextBox Text19{"Text19", form1_start::Text19};
-    TextBox Text20{"Text20", form1_start::Text20};
+    std::array<TextBox, 4> unused{
+        TextBox{"Text2", form1_start::Text2}, TextBox{"Text6", form1_start::Text6},
+        TextBox{"Text19", form1_start::Text19}, TextBox{"Text20", form1_start::Text20}};
 
     // Lookup by control name; nullptr when there is no such control.
     TextBox* textBox(std::string_view name);
     ComboBox* comboBox(std::string_view name);
     Label* label(std::string_view name);
     Shape* shape(std::string_view name);
+
+    // The fields the calculation reads as numbers, in the order its
+    // refusals name them.
+    std::array<TextBox*, 9> numberInputs();
+    std::array<const TextBox*, 9> numberInputs() const;
+    // The fields the user types into: the playing time, then the others
+    // column by column from the left, as the window shows them.
+    std::array<const TextBox*, 6> typedFields() const;
+
+    // The bars of one disc type in kDiscTypes: video, Audio1 and Audio2.
+    std::array<Shape*, 3> barSet(std::size_t disc);
+    std::array<const Shape*, 3> barSet(std::size_t disc) const;
+    // Only the bars of that disc type show.
+    void showBarSet(std::size_t disc);
 };
 
 } // namespace kelvaro

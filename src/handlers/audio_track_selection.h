@@ -1,22 +1,20 @@
 #pragma once
 
-#include "calc/form1.h"
+#include "calc/audio_track.h"
 
 namespace kelvaro {
 
-// The click handlers of the two audio lists: the chosen bitrate's data rate
-// of one track, in KB per second, goes into the list's rate field.
+// The click handler of an audio track's list: the chosen bitrate's data rate
+// of one track, in KB per second, goes into the track's rate field. Each
+// track has its own.
 class AudioTrackSelection {
 public:
-    explicit AudioTrackSelection(Form1& form) : form_(form) {}
+    explicit AudioTrackSelection(AudioTrack& track) : track_(track) {}
 
-    void Form1_Combo2_Click() { writeRate(form_.Combo2, form_.Text11); }
-    void Form1_Combo3_Click() { writeRate(form_.Combo3, form_.Text16); }
+    void bitrateClick();
 
 private:
-    void writeRate(const ComboBox& list, TextBox& rate);
-
-    Form1& form_;
+    AudioTrack& track_;
 };
 
 } // namespace kelvaro

@@ -6,20 +6,20 @@ namespace kelvaro {
 
 void InputFieldHandlers::Form1_Text1_Change() {
     auto& f = form_;
-    if (f.Text1.text().empty()) {
-        f.Text1.setText(NumberFormat::toText(std::int16_t{1}));
+    if (f.minutes.text().empty()) {
+        f.minutes.setText(NumberFormat::toText(std::int16_t{1}));
     }
-    const std::optional<std::int16_t> minutes = f.numbers.toInt16(f.Text1.text());
-    if (!minutes) {
-        f.reports.report(Report{{f.Text1.name()}, ReportReason::NotAWholeNumber});
+    const std::optional<std::int16_t> wholeMinutes = f.numbers.toInt16(f.minutes.text());
+    if (!wholeMinutes) {
+        f.reports.report(Report{{f.minutes.name()}, ReportReason::NotAWholeNumber});
         return;
     }
-    if (!f.HScroll1.accepts(*minutes)) {
-        f.reports.report(Report{{f.Text1.name()}, ReportReason::OutOfRange});
+    if (!f.minutesSlider.accepts(*wholeMinutes)) {
+        f.reports.report(Report{{f.minutes.name()}, ReportReason::OutOfRange});
         return;
     }
-    f.reports.clear(f.Text1.name());
-    f.HScroll1.setValue(*minutes);
+    f.reports.clear(f.minutes.name());
+    f.minutesSlider.setValue(*wholeMinutes);
 }
 
 void InputFieldHandlers::clearMarkWhenNumber(const TextBox& field) {

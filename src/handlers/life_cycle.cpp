@@ -12,11 +12,10 @@ void LifeCycle::start() {
 void LifeCycle::Form1_Form_Load() {
     auto& f = form_;
     // The start text "120" always converts.
-    f.HScroll1.setValue(f.numbers.toInt16(f.Text1.text()).value());
+    f.minutesSlider.setValue(f.numbers.toInt16(f.minutes.text()).value());
     OptionLists::fill(f);
-    f.Shape6.setVisible(false);
-    f.Shape7.setVisible(false);
-    f.Shape8.setVisible(false);
+    // The list shows the first disc type until the user chooses.
+    f.showBarSet(0);
 }
 
 void LifeCycle::Form1_Command3_Click() {

@@ -1,52 +1,28 @@
 #include "handlers/option_lists.h"
 
+#include "calc/audio_bitrate.h"
+#include "calc/disc_type.h"
+
 #include <array>
 
 namespace kelvaro {
 
 namespace {
 
-constexpr std::array<OptionLists::Option, 2> kDiscTypes{{
-    {"4,7 GB   DVD", 1},
-    {"8,5 GB   DVD", 8},
-}};
-
-constexpr std::array<OptionLists::Option, 12> kAudioBitrates{{
-    {"None", 0},
-    {"96 kbps", 1},
-    {"112 kbps", 2},
-    {"128 kbps", 3},
-    {"160 kbps", 4},
-    {"192 kbps", 5},
-    {"224 kbps", 6},
-    {"256 kbps", 7},
-    {"320 kbps", 8},
-    {"384 kbps", 9},
-    {"448 kbps", 10},
-    {"1536 kbps", 11},
-}};
+template <typename Row, std::size_t N>
+void fillList(ComboBox& list, const std::array<Row, N>& rows) {
+    for (const Row& row : rows) {
+        list.addItem(row.item);
+        list.setItemData(list.newIndex(), row.datum);
+    }
+}
 
 } // namespace
 
-std::span<const OptionLists::Option> OptionLists::discTypes() {
-    return kDiscTypes;
-}
-
-std::span<const OptionLists::Option> OptionLists::audioBitrates() {
-    return kAudioBitrates;
-}
-
 void OptionLists::fill(Form1& form) {
-    fill(form.Combo1, kDiscTypes);
-    fill(form.Combo2, kAudioBitrates);
-    fill(form.Combo3, kAudioBitrates);
-}
-
-void OptionLists::fill(ComboBox& list, std::span<const Option> options) {
-    for (const Option& option : options) {
-        list.addItem(option.text);
-        list.setItemData(list.newIndex(), option.data);
-    }
+    fillList(form.discType, kDiscTypes);
+    fillList(form.audio1.bitrate, kAudioBitrates);
+    fillList(form.audio2.bitrate, kAudioBitrates);
 }
 
 } // namespace kelvaro

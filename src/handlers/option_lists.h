@@ -2,27 +2,13 @@
 
 #include "calc/form1.h"
 
-#include <cstdint>
-#include <span>
-
 namespace kelvaro {
 
 // The items of the three drop-down lists and their item data, filled once
 // at start-up, selecting none.
 class OptionLists {
 public:
-    struct Option {
-        const char* text;
-        std::int32_t data;
-    };
-
-    static std::span<const Option> discTypes();
-    static std::span<const Option> audioBitrates();
-
     static void fill(Form1& form);
-
-private:
-    static void fill(ComboBox& list, std::span<const Option> options);
 };
 
 } // namespace kelvaro

@@ -29,8 +29,9 @@ public:
     BitrateCalculation calculation{form};
     SliderRecalculation slider{form, calculation};
     InputFieldHandlers inputs{form};
-    DiscTypeSelection discType{form};
-    AudioTrackSelection audioTracks{form};
+    DiscTypeSelection discTypeSelection{form};
+    AudioTrackSelection audio1Selection{form.audio1};
+    AudioTrackSelection audio2Selection{form.audio2};
     LifeCycle lifeCycle{form, about};
 
 private:

@@ -3,7 +3,7 @@
 namespace kelvaro {
 
 void SliderRecalculation::Form1_HScroll1_Change() {
-    form_.Text1.setText(NumberFormat::toText(form_.HScroll1.value()));
+    form_.minutes.setText(NumberFormat::toText(form_.minutesSlider.value()));
     calculation_.run(CalculationPath::Slider);
 }
 

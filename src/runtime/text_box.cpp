@@ -1,12 +1,10 @@
 #include "runtime/text_box.h"
 
+#include "runtime/continuation_byte.h"
+
 #include <utility>
 
 namespace kelvaro {
-
-bool isContinuationByte(char c) {
-    return (static_cast<unsigned char>(c) & 0xC0) == 0x80;
-}
 
 std::size_t characterCount(std::string_view text) {
     std::size_t count = 0;

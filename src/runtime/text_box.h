@@ -37,7 +37,6 @@ private:
 };
 
 // Counting and cutting UTF-8 texts by characters.
-bool isContinuationByte(char c);
 std::size_t characterCount(std::string_view text);
 std::string_view firstCharacters(std::string_view text, std::size_t count);
 

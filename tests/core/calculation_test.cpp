@@ -9,13 +9,12 @@ namespace {
 
 // The resolution bands and the ends of the plain-digit average, seen through
 // the cut average. One minute, no audio, no overhead: the average is the
-// capacity × 8 / 60. A run with the capacity `before` comes first and sets
-// Label8.
+// capacity × 8 / 60. A first run with the capacity `before` sets the resolution.
 struct BandRow {
     const char* name;
     const char* before;
     const char* capacity;
-    const char* average; // Text8, then Text12 and Text13, then Label8
+    const char* average;
     const char* minimum;
     const char* maximum;
     const char* resolution;
@@ -30,17 +29,17 @@ TEST_P(ResolutionBand, TestsSeeTheCutAverage) {
     int reports = 0;
     f.reports.onReport([&](const Report&) { ++reports; });
     program.start();
-    f.Text9.setText("0");
-    f.Text17.setText("0");
-    f.Text1.setText("1");
-    f.Text10.setText(row.before);
+    f.audio1.count.setText("0");
+    f.overheadMb.setText("0");
+    f.minutes.setText("1");
+    f.capacityKb.setText(row.before);
     program.calculation.Form1_Command1_Click();
-    f.Text10.setText(row.capacity);
+    f.capacityKb.setText(row.capacity);
     program.calculation.Form1_Command1_Click();
-    EXPECT_EQ(f.Text8.text(), row.average);
-    EXPECT_EQ(f.Text12.text(), row.minimum);
-    EXPECT_EQ(f.Text13.text(), row.maximum);
-    EXPECT_EQ(f.Label8.caption(), row.resolution);
+    EXPECT_EQ(f.averageKbps.text(), row.average);
+    EXPECT_EQ(f.minimumKbps.text(), row.minimum);
+    EXPECT_EQ(f.maximumKbps.text(), row.maximum);
+    EXPECT_EQ(f.resolution.caption(), row.resolution);
     EXPECT_EQ(reports, 0);
 }
 
@@ -62,12 +61,12 @@ INSTANTIATE_TEST_SUITE_P(Rows, ResolutionBand, ::testing::ValuesIn(kBandRows),
 // 120 minutes: an average of 3000 needs 2700000 KB for the video alone.
 TEST(ResolutionBand, StartCaptionKeptWhenTheFirstRunFallsInTheBand) {
     Program program{NumberFormat(',')};
-    program.form.Text9.setText("0");
-    program.form.Text17.setText("0");
-    program.form.Text10.setText("2700000");
+    program.form.audio1.count.setText("0");
+    program.form.overheadMb.setText("0");
+    program.form.capacityKb.setText("2700000");
     program.start();
-    EXPECT_EQ(program.form.Text8.text(), "3000");
-    EXPECT_EQ(program.form.Label8.caption(), "00000");
+    EXPECT_EQ(program.form.averageKbps.text(), "3000");
+    EXPECT_EQ(program.form.resolution.caption(), "00000");
 }
 
 } // namespace

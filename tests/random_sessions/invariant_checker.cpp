@@ -28,8 +28,8 @@ bool isCalculationReport(const Report& r) {
 } // namespace
 
 InvariantChecker::InvariantChecker(Program& program) : program_(program) {
-    program_.form.Text1.change.connect([this] { ++text1Changes_; });
-    program_.form.HScroll1.change.connect([this] { ++sliderChanges_; });
+    program_.form.minutes.change.connect([this] { ++text1Changes_; });
+    program_.form.minutesSlider.change.connect([this] { ++sliderChanges_; });
     program_.form.reports.onReport([this](const Report& report) { reports_.push_back(report); });
 }
 
@@ -85,15 +85,16 @@ void InvariantChecker::checkState() {
     const bool form1 = f.window.visible(), about = program_.about.visible();
     expect(program_.lifeCycle.ended() ? !form1 && !about : form1 != about,
            "not exactly one window shown before the end, or one after it");
-    const bool dualLayer = f.Combo1.listIndex() == 1;
+    const bool dualLayer = f.discType.listIndex() == 1;
     expectText("HScroll1.Max", dualLayer ? "960" : "620", "the longest playing time of the disc");
     expectText("Text10", dualLayer ? "8347648" : "4596736", "the capacity of the disc");
     for (std::size_t i = 0; i < kBars.size(); ++i) {
         expectText(kBars[i] + ".Visible", (i >= 3) == dualLayer ? "1" : "0", "the disc's bars");
     }
     // The rate of one track in KB/s: the item's kbit/s ("None": 0) over 8.
-    for (const auto& [list, start, rate] : {std::tuple{&f.Combo2, form1_start::Combo2, "Text11"},
-                                            std::tuple{&f.Combo3, form1_start::Combo3, "Text16"}}) {
+    for (const auto& [list, start, rate] :
+         {std::tuple{&f.audio1.bitrate, form1_start::Combo2, "Text11"},
+          std::tuple{&f.audio2.bitrate, form1_start::Combo3, "Text16"}}) {
         const int index = list->listIndex();
         const std::string item = index < 0 ? start : list->items()[std::size_t(index)].text;
         expectText(rate, std::to_string(std::atoi(item.c_str()) / 8), "the rate of " + item);
@@ -174,7 +175,7 @@ void InvariantChecker::checkTyping(const SessionAction& step) {
 // follows, and a text that moved it is rewritten as its value.
 void InvariantChecker::checkPlayingTime(const std::string& typed) {
     const std::optional<std::int16_t> minutes = program_.form.numbers.toInt16(typed);
-    const bool usable = minutes && program_.form.HScroll1.accepts(*minutes);
+    const bool usable = minutes && program_.form.minutesSlider.accepts(*minutes);
     const std::string& before = before_.at("HScroll1.Value");
     const std::string slider = typed.empty() ? "1" : usable ? std::to_string(*minutes) : before;
     const std::string why = "Text1 typed as \"" + typed + "\"";

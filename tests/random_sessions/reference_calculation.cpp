@@ -24,14 +24,14 @@ ReferenceCalculation::Result
 ReferenceCalculation::run(const Form1& f, const std::string& previousLabel8, bool sliderPath) {
     Result result;
     std::vector<std::string> bad;
-    for (TextBox Form1::*input : BitrateCalculation::kInputs) {
-        if (!f.numbers.toDouble((f.*input).text())) {
-            bad.push_back((f.*input).name());
+    for (const TextBox* input : f.numberInputs()) {
+        if (!f.numbers.toDouble(input->text())) {
+            bad.push_back(input->name());
         }
     }
     if (!bad.empty()) {
         result.refusal = Report{bad, ReportReason::NotANumber};
-    } else if (*f.numbers.toDouble(f.Text1.text()) * 60 == 0) {
+    } else if (*f.numbers.toDouble(f.minutes.text()) * 60 == 0) {
         result.refusal = Report{{"Text1"}, ReportReason::ZeroPlayingTime};
     } else {
         try {
@@ -46,9 +46,9 @@ ReferenceCalculation::run(const Form1& f, const std::string& previousLabel8, boo
 
 void ReferenceCalculation::compute(const Form1& f, Result& r, bool sliderPath) {
     const auto in = [&f](const TextBox& box) { return *f.numbers.toDouble(box.text()); };
-    const double t1 = in(f.Text1), t9 = in(f.Text9), t11 = in(f.Text11), t15 = in(f.Text15),
-                 t16 = in(f.Text16), t10 = in(f.Text10), t3 = in(f.Text3), t14 = in(f.Text14),
-                 t17 = in(f.Text17);
+    const double t1 = in(f.minutes), t9 = in(f.audio1.count), t11 = in(f.audio1.kbPerSecond),
+                 t15 = in(f.audio2.count), t16 = in(f.audio2.kbPerSecond), t10 = in(f.capacityKb),
+                 t3 = in(f.extrasMb), t14 = in(f.subtitlesMb), t17 = in(f.overheadMb);
     const double t4 = write(f, r, "Text4", t1 * 60);
     const double t5 = write(f, r, "Text5", t4 * t9 * t11);
     const double t18 = write(f, r, "Text18", t4 * t15 * t16);

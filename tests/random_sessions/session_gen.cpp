@@ -1,6 +1,8 @@
 #include "session_gen.h"
 
-#include "handlers/option_lists.h"
+#include "calc/audio_bitrate.h"
+#include "calc/disc_type.h"
+#include "calc/form1.h"
 #include "replay_runner.h"
 #include "runtime/text_box.h"
 
@@ -16,6 +18,15 @@ using rc::Gen;
 using Kind = Move::Kind;
 using Verb = SessionAction::Verb;
 using Texts = std::vector<std::string>;
+
+Texts typedFieldNames() {
+    const Form1 form{NumberFormat()};
+    Texts names;
+    for (const TextBox* field : form.typedFields()) {
+        names.push_back(field->name());
+    }
+    return names;
+}
 
 const Texts kUmlauts{"ä", "ö", "ü", "Ä", "Ö", "Ü", "ß", "é", "€", "µ"};
 const Texts kOddities{"\"",      "\\",      "inf", "nan", "-inf",  "Infinity", "NaN",
@@ -135,25 +146,28 @@ using TextGen = std::function<Gen<std::string>(const std::string& field)>;
 // An action on a typed field, the playing time (the field with the most
 // behaviour) a third of the time, with a text drawn for that field.
 Gen<Move> onField(Kind kind, Verb verb, TextGen text, Gen<int> number = gen::just(0)) {
-    const Texts others(ReplayRunner::kTypedFields.begin() + 1, ReplayRunner::kTypedFields.end());
-    const Gen<std::string> field = gen::weightedOneOf<std::string>(
-        {{1, just(std::string(ReplayRunner::kTypedFields.front()))}, {2, gen::elementOf(others)}});
+    static const Texts typed = typedFieldNames();
+    const Texts others(typed.begin() + 1, typed.end());
+    const Gen<std::string> field =
+        gen::weightedOneOf<std::string>({{1, just(typed.front())}, {2, gen::elementOf(others)}});
     return gen::mapcat(
         field, [=](const std::string& name) { return with(kind, verb, name, text(name), number); });
 }
 
 // A list's text edited, to an item's own text or another: that chooses nothing.
-Gen<Move> edit(const std::string& list, std::span<const OptionLists::Option> items, char own) {
+template <typename Row, std::size_t N>
+Gen<Move> edit(const std::string& list, const std::array<Row, N>& items, char own) {
     Texts texts;
-    for (const OptionLists::Option& item : items) {
-        texts.emplace_back(item.text);
+    for (const Row& row : items) {
+        texts.emplace_back(row.item);
     }
     return with(Kind::Action, Verb::Edit, list,
                 gen::oneOf(gen::elementOf(texts), fieldText("Text1", own)));
 }
 
 Gen<Move> move(char own) {
-    const auto discs = OptionLists::discTypes(), rates = OptionLists::audioBitrates();
+    const auto& discs = kDiscTypes;
+    const auto& rates = kAudioBitrates;
     const auto choose = [](const std::string& list, std::size_t items) {
         return with(Kind::Action, Verb::Choose, list, just(""), gen::inRange<int>(0, items));
     };

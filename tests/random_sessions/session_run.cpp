@@ -35,12 +35,13 @@ std::vector<SessionAction> SessionRun::actionsOf(const Move& move) {
     Form1& f = backend_.program().form;
     SessionAction action = move.action;
     if (move.kind == Kind::FixBadField) {
-        const auto* bad = std::find_if(
-            ReplayRunner::kTypedFields.begin(), ReplayRunner::kTypedFields.end(),
-            [&f](std::string_view field) { return !f.numbers.toDouble(f.textBox(field)->text()); });
-        action.target = bad == ReplayRunner::kTypedFields.end() ? action.target : std::string(*bad);
+        const auto typed = f.typedFields();
+        const auto* bad = std::find_if(typed.begin(), typed.end(), [&f](const TextBox* field) {
+            return !f.numbers.toDouble(field->text());
+        });
+        action.target = bad == typed.end() ? action.target : (*bad)->name();
     } else if (move.kind == Kind::SlideAlong) {
-        const ScrollBar& s = f.HScroll1;
+        const ScrollBar& s = f.minutesSlider;
         action.number =
             action.number < 0 ? s.value() : s.min() + (s.max() - s.min()) * action.number / 1000;
     } else if (move.kind == Kind::VisitAbout) {
@@ -57,10 +58,10 @@ std::vector<SessionAction> SessionRun::actionsOf(const Move& move) {
 std::vector<SessionAction> SessionRun::extrasFor(double average) {
     const Form1& f = backend_.program().form;
     // Text1, 9, 11, 15, 16, 10, 3, 14 and 17, as the calculation reads them.
-    std::array<double, BitrateCalculation::kInputs.size()> v{};
+    const auto inputs = f.numberInputs();
+    std::array<double, inputs.size()> v{};
     for (std::size_t i = 0; i < v.size(); ++i) {
-        const std::optional<double> value =
-            f.numbers.toDouble((f.*BitrateCalculation::kInputs[i]).text());
+        const std::optional<double> value = f.numbers.toDouble(inputs[i]->text());
         if (!value) {
             return {};
         }

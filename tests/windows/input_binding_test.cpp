@@ -102,7 +102,7 @@ TEST_F(InputBindingTest, EnterInAListsTextAreaChoosesNothing) {
     EXPECT_EQ(area->text().toStdString(), "192 kbps");
     EXPECT_EQ(audio->currentIndex(), -1);
     EXPECT_EQ(audio->count(), 12);
-    EXPECT_EQ(program_.form.Combo2.listIndex(), -1);
+    EXPECT_EQ(program_.form.audio1.bitrate.listIndex(), -1);
     EXPECT_EQ(text("Text11"), "16");
 
     // Leaving the text area does not choose the item it names either.

@@ -33,7 +33,7 @@ void CoreBackend::edit(const std::string& combo, const std::string& text) {
 }
 
 void CoreBackend::slide(int value) {
-    program_.form.HScroll1.setValue(value);
+    program_.form.minutesSlider.setValue(value);
 }
 
 void CoreBackend::click(const std::string& button) {

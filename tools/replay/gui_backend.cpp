@@ -60,20 +60,6 @@ template <class Widget> Widget* childOf(const QWidget* window, const std::string
     return widget;
 }
 
-std::string flag(bool value) {
-    return value ? "1" : "0";
-}
-
-std::string twips(double width) {
-    char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%.2f", width);
-    return buffer;
-}
-
-std::string textOf(const QString& text) {
-    return text.toStdString();
-}
-
 // "x11": the keyboard of the X display (where a nested compositor's window
 // has the X keyboard focus).
 void useSystemKeyboard(const QString& which) {
@@ -221,36 +207,41 @@ void GuiBackend::close(const std::string& window) {
     awaitShownWindow();
 }
 
-StateDump GuiBackend::dump() {
-    const QWidget* form = form1();
-    const auto* slider = childOf<QScrollBar>(form, "HScroll1");
-    StateDump out{
-        {"Form1.Visible", flag(form->isVisible())},
-        {"About.Visible", flag(about() != nullptr && about()->isVisible())},
-        {"Text1", textOf(field("Text1")->text())},
-        {"HScroll1.Value", std::to_string(slider->value())},
-        {"HScroll1.Max", std::to_string(slider->maximum())},
-    };
-    for (const char* name : {"Combo1", "Combo2", "Combo3"}) {
-        const QComboBox* combo = list(name);
-        out.emplace_back(std::string(name) + ".ListIndex", std::to_string(combo->currentIndex()));
-        out.emplace_back(std::string(name) + ".Text", textOf(combo->lineEdit()->text()));
-    }
-    for (const char* name :
-         {"Text9", "Text11", "Text15", "Text16", "Text10", "Text3", "Text14", "Text17", "Text4",
-          "Text5", "Text18", "Text7", "Text8", "Text12", "Text13"}) {
-        out.emplace_back(name, textOf(field(name)->text()));
-    }
-    for (const char* name : {"Label8", "Label13", "Label22", "Label29", "Label26"}) {
-        out.emplace_back(name, textOf(childOf<QLabel>(form, name)->text()));
-    }
-    for (const char* name : {"Shape1", "Shape2", "Shape3", "Shape6", "Shape7", "Shape8"}) {
-        const auto* bar = childOf<QWidget>(form, name);
-        out.emplace_back(std::string(name) + ".Width",
-                         twips(bar->property("widthTwips").toDouble()));
-        out.emplace_back(std::string(name) + ".Visible", flag(!bar->isHidden()));
-    }
-    return out;
+bool GuiBackend::windowShown(const Window& window) const {
+    const QWidget* widget = &window == &program_->form.window ? form1() : about();
+    return widget != nullptr && widget->isVisible();
+}
+
+std::string GuiBackend::boxText(const TextBox& box) const {
+    return field(box.name())->text().toStdString();
+}
+
+int GuiBackend::sliderValue(const ScrollBar& slider) const {
+    return childOf<QScrollBar>(form1(), slider.name())->value();
+}
+
+int GuiBackend::sliderMax(const ScrollBar& slider) const {
+    return childOf<QScrollBar>(form1(), slider.name())->maximum();
+}
+
+int GuiBackend::listIndex(const ComboBox& combo) const {
+    return list(combo.name())->currentIndex();
+}
+
+std::string GuiBackend::listText(const ComboBox& combo) const {
+    return list(combo.name())->lineEdit()->text().toStdString();
+}
+
+std::string GuiBackend::caption(const Label& label) const {
+    return childOf<QLabel>(form1(), label.name())->text().toStdString();
+}
+
+double GuiBackend::barWidth(const Shape& bar) const {
+    return childOf<QWidget>(form1(), bar.name())->property("widthTwips").toDouble();
+}
+
+bool GuiBackend::barShown(const Shape& bar) const {
+    return !childOf<QWidget>(form1(), bar.name())->isHidden();
 }
 
 } // namespace kelvaro

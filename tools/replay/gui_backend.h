@@ -17,7 +17,7 @@ class Gui;
 // Drives the real windows through input events, as a user would, and reads
 // what they show from the widgets. Owns the application object, the program
 // and its windows.
-class GuiBackend : public ReplayBackend {
+class GuiBackend : public ReplayBackend, private ControlReader {
 public:
     GuiBackend(int& argc, char** argv, NumberFormat numbers);
     ~GuiBackend() override;
@@ -32,9 +32,19 @@ public:
     void slide(int value) override;
     void click(const std::string& button) override;
     void close(const std::string& window) override;
-    StateDump dump() override;
+    StateDump dump() override { return dumpOf(*program_, *this); }
 
 private:
+    bool windowShown(const Window& window) const override;
+    std::string boxText(const TextBox& box) const override;
+    int sliderValue(const ScrollBar& slider) const override;
+    int sliderMax(const ScrollBar& slider) const override;
+    int listIndex(const ComboBox& list) const override;
+    std::string listText(const ComboBox& list) const override;
+    std::string caption(const Label& label) const override;
+    double barWidth(const Shape& bar) const override;
+    bool barShown(const Shape& bar) const override;
+
     QWidget* form1() const;
     QWidget* about() const;
     QLineEdit* field(const std::string& name) const;

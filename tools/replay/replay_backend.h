@@ -1,5 +1,6 @@
 #pragma once
 
+#include "control_reader.h"
 #include "handlers/program.h"
 
 #include <string>
@@ -32,8 +33,9 @@ public:
     virtual StateDump dump() = 0;
 };
 
-// The state of the program read from the core's controls.
-StateDump dumpOf(const Program& program);
+// The state of the program in the dump's order, read from the core's
+// controls or, through another reader, from what the windows show.
+StateDump dumpOf(const Program& program, const ControlReader& read = ControlReader());
 
 // Splits a UTF-8 text into its characters.
 std::vector<std::string> charactersOf(const std::string& text);

@@ -9,12 +9,15 @@ namespace kelvaro {
 
 namespace {
 
-constexpr std::array<std::string_view, 3> kCombos{"Combo1", "Combo2", "Combo3"};
 constexpr std::array<std::string_view, 3> kForm1Buttons{"Command1", "Command2", "Command3"};
 
-template <std::size_t N>
-bool contains(const std::array<std::string_view, N>& names, const std::string& name) {
+bool contains(const std::array<std::string_view, 3>& names, const std::string& name) {
     return std::find(names.begin(), names.end(), name) != names.end();
+}
+
+bool typedInto(const Form1& form, const std::string& name) {
+    return std::ranges::any_of(form.typedFields(),
+                               [&name](const TextBox* field) { return field->name() == name; });
 }
 
 } // namespace
@@ -73,7 +76,7 @@ void ReplayRunner::fieldCommand(const ScriptCommand& command) {
     const std::string& verb = command.words[0];
     requireWords(command, 2, 3);
     const std::string& field = command.words[1];
-    if (!contains(ReplayRunner::kTypedFields, field)) {
+    if (!typedInto(backend_.program().form, field)) {
         throw ScriptError(command.line, "no field '" + field + "' to type into");
     }
     requireShown(backend_.program().form.window, command);
@@ -96,10 +99,10 @@ void ReplayRunner::fieldCommand(const ScriptCommand& command) {
 void ReplayRunner::comboCommand(const ScriptCommand& command) {
     requireWords(command, 3, 3);
     const std::string& name = command.words[1];
-    if (!contains(kCombos, name)) {
+    Program& program = backend_.program();
+    if (program.form.comboBox(name) == nullptr) {
         throw ScriptError(command.line, "no list '" + name + "'");
     }
-    Program& program = backend_.program();
     requireShown(program.form.window, command);
     if (command.words[0] == "edit") {
         backend_.edit(name, command.words[2]);
@@ -115,7 +118,7 @@ void ReplayRunner::comboCommand(const ScriptCommand& command) {
 
 void ReplayRunner::slide(const ScriptCommand& command) {
     requireWords(command, 2, 2);
-    const ScrollBar& slider = backend_.program().form.HScroll1;
+    const ScrollBar& slider = backend_.program().form.minutesSlider;
     requireShown(backend_.program().form.window, command);
     const int value = wholeNumber(command.words[1], command);
     if (!slider.accepts(value)) {

@@ -14,10 +14,6 @@ namespace kelvaro {
 // user action, and prints dumps, reports of bad input and the end.
 class ReplayRunner {
 public:
-    // The fields a script types into.
-    static constexpr std::array<std::string_view, 6> kTypedFields{"Text1", "Text9",  "Text15",
-                                                                  "Text3", "Text14", "Text17"};
-
     ReplayRunner(ReplayBackend& backend, std::ostream& out);
 
     // Runs the whole script; throws ScriptError on a command it cannot run.

@@ -1,5 +1,7 @@
 #include "replay_backend.h"
 
+#include "runtime/continuation_byte.h"
+
 #include <cstdio>
 
 namespace kelvaro {
@@ -10,39 +12,56 @@ std::string flag(bool value) {
     return value ? "1" : "0";
 }
 
-std::string twips(float width) {
+std::string twips(double width) {
     char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%.2f", static_cast<double>(width));
+    std::snprintf(buffer, sizeof buffer, "%.2f", width);
     return buffer;
+}
+
+void addLists(StateDump& out, const Form1& f, const ControlReader& read) {
+    for (const ComboBox* list : {&f.discType, &f.audio1.bitrate, &f.audio2.bitrate}) {
+        out.emplace_back(list->name() + ".ListIndex", std::to_string(read.listIndex(*list)));
+        out.emplace_back(list->name() + ".Text", read.listText(*list));
+    }
+}
+
+void addFields(StateDump& out, const Form1& f, const ControlReader& read) {
+    for (const TextBox* box :
+         {&f.audio1.count, &f.audio1.kbPerSecond, &f.audio2.count, &f.audio2.kbPerSecond,
+          &f.capacityKb, &f.extrasMb, &f.subtitlesMb, &f.overheadMb, &f.seconds, &f.audio1.sizeKb,
+          &f.audio2.sizeKb, &f.videoKb, &f.averageKbps, &f.minimumKbps, &f.maximumKbps}) {
+        out.emplace_back(box->name(), read.boxText(*box));
+    }
+    for (const Label* label :
+         {&f.resolution, &f.videoMb, &f.audio1.sizeMb, &f.audio2.sizeMb, &f.videoAndAudioMb}) {
+        out.emplace_back(label->name(), read.caption(*label));
+    }
+}
+
+void addBars(StateDump& out, const Form1& f, const ControlReader& read) {
+    for (std::size_t disc = 0; disc < kDiscTypes.size(); ++disc) {
+        for (const Shape* bar : f.barSet(disc)) {
+            out.emplace_back(bar->name() + ".Width", twips(read.barWidth(*bar)));
+            out.emplace_back(bar->name() + ".Visible", flag(read.barShown(*bar)));
+        }
+    }
 }
 
 } // namespace
 
-StateDump dumpOf(const Program& program) {
+StateDump dumpOf(const Program& program, const ControlReader& read) {
     const Form1& f = program.form;
+    const ScrollBar& slider = f.minutesSlider;
     StateDump out{
-        {"Form1.Visible", flag(f.window.visible())},
-        {"About.Visible", flag(program.about.visible())},
-        {"Text1", f.Text1.text()},
-        {"HScroll1.Value", std::to_string(f.HScroll1.value())},
-        {"HScroll1.Max", std::to_string(f.HScroll1.max())},
+        {f.window.name() + ".Visible", flag(read.windowShown(f.window))},
+        {program.about.name() + ".Visible", flag(read.windowShown(program.about))},
+        {f.minutes.name(), read.boxText(f.minutes)},
+        {slider.name() + ".Value", std::to_string(read.sliderValue(slider))},
+        {slider.name() + ".Max", std::to_string(read.sliderMax(slider))},
     };
-    for (const ComboBox* combo : {&f.Combo1, &f.Combo2, &f.Combo3}) {
-        out.emplace_back(combo->name() + ".ListIndex", std::to_string(combo->listIndex()));
-        out.emplace_back(combo->name() + ".Text", combo->text());
-    }
-    for (const TextBox* box :
-         {&f.Text9, &f.Text11, &f.Text15, &f.Text16, &f.Text10, &f.Text3, &f.Text14, &f.Text17,
-          &f.Text4, &f.Text5, &f.Text18, &f.Text7, &f.Text8, &f.Text12, &f.Text13}) {
-        out.emplace_back(box->name(), box->text());
-    }
-    for (const Label* label : {&f.Label8, &f.Label13, &f.Label22, &f.Label29, &f.Label26}) {
-        out.emplace_back(label->name(), label->caption());
-    }
-    for (const Shape* shape : {&f.Shape1, &f.Shape2, &f.Shape3, &f.Shape6, &f.Shape7, &f.Shape8}) {
-        out.emplace_back(shape->name() + ".Width", twips(shape->width()));
-        out.emplace_back(shape->name() + ".Visible", flag(shape->visible()));
-    }
+    addLists(out, f, read);
+    addFields(out, f, read);
+    addBars(out, f, read);
     return out;
 }
 

@@ -80,7 +80,7 @@ void FormBinding::bindComboBoxes() {
 }
 
 void FormBinding::bindScrollBar() {
-    ScrollBar& bar = program_.form.HScroll1;
+    ScrollBar& bar = program_.form.minutesSlider;
     auto* widget = find<QScrollBar>(bar.name());
     const auto show = [&bar](QScrollBar& w) { widget_sync::show(bar, w); };
     mirror(bar.change, widget, show);
@@ -90,7 +90,7 @@ void FormBinding::bindScrollBar() {
 
 void FormBinding::bindLabels() {
     // The resolution, and the sizes in MB.
-    const Label* resolution = &program_.form.Label8;
+    const Label* resolution = &program_.form.resolution;
     for (Label* label : held<Label>(ControlKind::Label, &Form1::label)) {
         if (label == resolution) {
             mirror(label->changed, find<QLabel>(label->name()),

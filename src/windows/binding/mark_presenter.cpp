@@ -159,8 +159,8 @@ QRect MarkPresenter::resultsArea() const {
 }
 
 QString MarkPresenter::messageOf(const Report& report) const {
-    const ReportTextContext context{form_.numbers.separator(), form_.HScroll1.min(),
-                                    form_.HScroll1.max()};
+    const ReportTextContext context{form_.numbers.separator(), form_.minutesSlider.min(),
+                                    form_.minutesSlider.max()};
     const std::string field =
         report.fields.empty() ? ReportChannel::kCalculation : report.fields.front();
     return widget_sync::toQString(reportText(field, report.reason, context));
