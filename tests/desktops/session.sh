@@ -301,19 +301,30 @@ session_gnome() {
 # corner is the screen's: the screen then stands for the output, as the
 # nested compositors' output windows do.
 session_devkit_fit() {
-    local shot=$session_dir/devkit.png view outer_width outer_height
-    read -r outer_width outer_height < <(xwininfo -id "$session_output" |
-        awk '/Width:/ {w = $2} /Height:/ {h = $2} END {print w, h}')
-    session_wait_for "$SESSION_WAIT" session_devkit_view "$shot" ||
-        session_fail "the development kit shows no monitor"
-    view=($(session_devkit_view "$shot"))
-    xdotool windowsize "$session_output" $((outer_width - view[2] + ${SESSION_WESTON_SIZE%x*})) \
-        $((outer_height - view[3] + ${SESSION_WESTON_SIZE#*x}))
-    xdotool windowmove "$session_output" $((-view[0])) $((-view[1]))
-    sleep 1
-    session_wait_for "$SESSION_WAIT" session_devkit_fitted "$shot" ||
-        session_fail "the development kit's monitor is not $SESSION_WESTON_SIZE at the screen's corner"
-    session_output=$(xwininfo -root | awk '/Window id:/ {print $4}')
+    local shot=$session_dir/devkit.png wide=${SESSION_WESTON_SIZE%x*} high=${SESSION_WESTON_SIZE#*x}
+    local view=() outer i
+    # The viewer may still settle its size when first shown: measured again
+    # until the monitor has the size, then moved.
+    for ((i = 0; i < SESSION_WAIT; ++i)); do
+        xdotool windowmove "$session_output" 0 0
+        sleep 0.5
+        if view=($(session_devkit_view "$shot")) && ((${#view[@]} == 4)); then
+            if ((view[2] == wide && view[3] == high)); then
+                xdotool windowmove "$session_output" $((-view[0])) $((-view[1]))
+                sleep 0.5
+                if session_devkit_fitted "$shot"; then
+                    session_output=$(xwininfo -root | awk '/Window id:/ {print $4}')
+                    return 0
+                fi
+            else
+                outer=($(xwininfo -id "$session_output" | awk '/Width:|Height:/ {print $2}'))
+                xdotool windowsize "$session_output" $((outer[0] - view[2] + wide)) \
+                    $((outer[1] - view[3] + high))
+            fi
+        fi
+        sleep 0.5
+    done
+    session_fail "the development kit's monitor is not $SESSION_WESTON_SIZE at the screen's corner (${view[*]})"
 }
 
 # session_devkit_view SHOT: the place and size of the monitor in the viewer
