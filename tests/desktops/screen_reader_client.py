@@ -63,7 +63,16 @@ RESULTS_WITH_EXTRAS = {
                "Audio1 84,375 MB", "Audio2 0 MB", "Video + Audo 4308,3984375 MB"],
 }
 
-ALLOWED_ROLES = {LABEL, COMBO_BOX, TEXT, SCROLL_BAR, PUSH_BUTTON, NOTIFICATION}
+# Every other object of the main window: the controls, each named by the
+# words written beside it or on it, and the message about bad input. The
+# three results cannot be typed in.
+CONTROLS = sorted(
+    [(COMBO_BOX, "DVD Typ"), (TEXT, "Zeit"), (COMBO_BOX, "Audio1"), (TEXT, "Audio1 X"),
+     (COMBO_BOX, "Audio2"), (TEXT, "Audio2 X"), (TEXT, "Extras"), (TEXT, "Subbs"),
+     (TEXT, "Mux"), (SCROLL_BAR, "Zeit-Regler"), (TEXT, "Min"), (TEXT, "Avg"), (TEXT, "Max"),
+     (PUSH_BUTTON, "Berechnen"), (PUSH_BUTTON, "About"), (PUSH_BUTTON, "Exit"),
+     (NOTIFICATION, "")])
+RESULTS = ["Avg", "Max", "Min"]
 
 
 class Failure(Exception):
@@ -174,17 +183,41 @@ def check_tree(window):
     check(role_of(window) == FRAME, f"the main window's role is {role_of(window)}")
     check(window.description, "the main window has no description")
     nodes = children(window)
-    roles = {role_of(n) for n in nodes}
-    check(roles <= ALLOWED_ROLES,
-          f"the window holds objects of other roles (lines, shapes?): {sorted(map(str, roles))}")
+    check([n.getIndexInParent() for n in nodes] == list(range(len(nodes)))
+          and window.getChildAtIndex(len(nodes)) is None,
+          "the children do not know their places, or there is one beyond them")
     captions = sorted(n.name for n in nodes
                       if role_of(n) == LABEL and n.name in set(CAPTIONS))
     check(captions == CAPTIONS, f"the captions are {captions}")
     check(result_labels(window) == RESULTS_AT_START,
           f"the result captions read {result_labels(window)}")
+    controls = [n for n in nodes if role_of(n) != LABEL]
+    named = sorted((role_of(n), n.name) for n in controls)
+    check(named == CONTROLS, f"the controls (no lines, shapes or working fields) are "
+                             f"{readable(named)}")
+    check(all(n.description for n in controls), "a control has no description")
+    read_only = sorted(n.name for n in controls
+                       if n.getState().contains(pyatspi.STATE_READ_ONLY))
+    check(read_only == RESULTS, f"the read-only controls are {read_only}")
     notices = [n for n in nodes if role_of(n) == NOTIFICATION]
-    check(len(notices) == 1 and not is_showing(notices[0]),
-          "one notification, not shown while the input is good")
+    check(not is_showing(notices[0]), "the notification is shown while the input is good")
+
+
+def check_list(window):
+    """A list's text area carries its name; its first action, the one a
+    reader takes by default, opens its popup, and taken again closes it."""
+    for name in ("DVD Typ", "Audio1", "Audio2"):
+        parts = children(control(window, COMBO_BOX, name))
+        check([(role_of(p), p.name, p.getIndexInParent()) for p in parts[1:]] == [(TEXT, name, 1)],
+              f"the text area of {name!r} is {readable([(role_of(p), p.name) for p in parts])}")
+    audio = control(window, COMBO_BOX, "Audio1")
+    action = audio.queryAction()
+    check(action.getName(0) == "ShowMenu", f"the list's first action is {action.getName(0)!r}")
+    popup = children(audio)[0]
+    for showing in (True, False):
+        action.doAction(0)
+        wait_until(lambda: is_showing(popup) == showing,
+                   f"the popup {'opened' if showing else 'closed'} by the first action")
 
 
 def results_read(window, expected):
@@ -235,6 +268,8 @@ def check_bad_input(window, events):
     shown = events.matching("object:state-changed:showing", detail=1)
     check(shown == [("object:state-changed:showing", NOTIFICATION, NOT_A_NUMBER, 1)],
           f"the message was announced as {readable(shown)}")
+    notice = [n for n in children(window) if role_of(n) == NOTIFICATION][0]
+    check(notice.description != notice.name, "the message is said twice, as name and description")
     marked = events.matching("object:state-changed:invalid-entry", TEXT, "Extras")
     check(marked == [("object:state-changed:invalid-entry", TEXT, "Extras", 1)],
           f"the state changes of the field were {readable(marked)}")
@@ -259,8 +294,7 @@ def check_bad_input(window, events):
     cleared = events.matching("object:state-changed:invalid-entry", TEXT, "Extras")
     check(cleared == [("object:state-changed:invalid-entry", TEXT, "Extras", 0)],
           f"the state changes of the corrected field were {readable(cleared)}")
-    notice = [n for n in children(window) if role_of(n) == NOTIFICATION]
-    check(not is_showing(notice[0]), "the message is still shown")
+    check(not is_showing(notice), "the message is still shown")
 
     press(window, "Berechnen")
     wait_until(lambda: results_read(window, RESULTS_WITH_EXTRAS),
@@ -276,6 +310,7 @@ def check_about(main):
     nodes = sorted((role_of(n), n.name) for n in children(about))
     check(nodes == sorted([(LABEL, "v.  " + RELEASE), (PUSH_BUTTON, "OK")]),
           f"the About window holds {readable(nodes)}")
+    check(control(about, PUSH_BUTTON, "OK").description, "\"OK\" has no description")
     press(about, "OK")
     wait_until(lambda: program_window(MAIN_TITLE) is not None, "the main window again")
 
@@ -291,6 +326,7 @@ def main():
     # Each step goes on from where the one before left the program, whether
     # that one passed or not.
     steps = [("tree", lambda: check_tree(window)),
+             ("lists", lambda: check_list(window)),
              ("slider", lambda: check_slider(window, events)),
              ("bad input", lambda: check_bad_input(window, events)),
              ("about", lambda: check_about(window))]
