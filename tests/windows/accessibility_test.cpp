@@ -1,19 +1,26 @@
-// A reader started after the first mark: the bridge, made at that mark,
-// stands in front of Qt's objects once accessibility comes on, not before;
-// told again, it stays in front of them and does not take itself for them.
-// What a reader hears through it is checked over AT-SPI
+// What a reader meets in-process: nothing beyond a window's children, and
+// the bridge in front of Qt's objects on the bus also when the reader starts
+// after the first mark. What a reader hears is checked over AT-SPI
 // (tests/desktops/screen_reader_client.py).
 #include "accessibility/invalid_entry_bridge.h"
+#include "gui_fixture.h"
 
-#include <QCoreApplication>
+#include <QAccessible>
 #include <QDBusConnection>
 #include <QDBusVirtualObject>
 #include <QProcess>
 
-#include <gtest/gtest.h>
-
 namespace kelvaro {
 namespace {
+
+using ReaderTree = GuiFixture;
+
+// A reader asking beyond the main window's children gets none.
+TEST_F(ReaderTree, HasNothingBeyondTheChildren) {
+    QAccessibleInterface* window = QAccessible::queryAccessibleInterface(form1());
+    EXPECT_EQ(window->child(-1), nullptr);
+    EXPECT_EQ(window->child(window->childCount()), nullptr);
+}
 
 // Where Qt serves the accessible objects on the accessibility bus.
 class QtObjects : public QDBusVirtualObject {
