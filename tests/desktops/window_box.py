@@ -1,8 +1,9 @@
 """window_box.py IMAGE: prints "X Y WIDTH HEIGHT" of the smallest rectangle
 holding the pixels that are not black, or nothing (exit status 1) when the
-picture is black. A row or column with fewer than 32 such pixels does not
+picture is black. A row or column with fewer than 64 such pixels does not
 count: a pointer, wherever the compositor still draws it, is smaller than
-that, and a window's edges are far longer.
+that also at twice the scale (Weston 10 draws it at the output's corner
+until the pointer first comes in), and a window's edges are far longer.
 
 With window_box.py IMAGE --against EMPTY, the rectangle holds every pixel
 that differs from the picture EMPTY of the desktop without the window, for
@@ -19,7 +20,7 @@ import sys
 from PIL import Image, ImageChops, ImageStat
 
 
-LEAST = 32
+LEAST = 64
 
 
 def lit(profile, length):
