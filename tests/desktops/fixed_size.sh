@@ -29,6 +29,11 @@ python=/usr/bin/python3
 mkdir -p "$shots"
 rm -f "$shots"/*.png "$shots"/*.log
 
+# picture COMMAND IMAGE ...: what a screenshot shows (tests/desktops/pictures.py).
+picture() {
+    "$python" "$here/pictures.py" "$@"
+}
+
 running() {
     session_alive "$session_program" || fail "the program ended $1"
 }
@@ -60,7 +65,7 @@ measure() {
         sleep 0.2
         running "after $name"
         shoot "$name"
-        now=$("$python" "$here/window_box.py" "$shots/$name.png" "${against_empty[@]}") || now=""
+        now=$(picture box "$shots/$name.png" "${against_empty[@]}") || now=""
         if [[ -n $now && $now == "$previous" ]]; then
             still=$((still + 1))
         else
@@ -123,7 +128,7 @@ double_click_title() {
 # the boxes of the two buttons' glyphs.
 two_buttons() {
     local found
-    found=$("$python" "$here/title_buttons.py" "$shots/$1.png" "${box[0]}" "${box[1]}" "${box[2]}" "$scale")
+    found=$(picture buttons "$shots/$1.png" "${box[0]}" "${box[1]}" "${box[2]}" "$scale")
     [[ ${found%%$'\n'*} == "2 cross" ]] ||
         fail "the title bar of $1 shows \"${found%%$'\n'*}\" (buttons, close), expected \"2 cross\""
     IFS=, read -r -a glyphs <<<"${found#*$'\n'}"
@@ -138,7 +143,7 @@ click_button() {
 # Mean brightness where the main window has its light "Berechnen" button and
 # the About window the deep blue bottom of its picture.
 showing_about() {
-    (($("$python" "$here/window_box.py" "$shots/$1.png" $((box[0] + left_margin + 40)) \
+    (($(picture shade "$shots/$1.png" $((box[0] + left_margin + 40)) \
         $((box[1] + top_margin + 222)) 56 12) < 150))
 }
 
@@ -183,8 +188,7 @@ button_picture() {
 # SHOT differ from the PICTURE given.
 differing_from() {
     local now=($(button_picture "$1"))
-    "$python" "$here/window_box.py" "${now[@]}" "${button_area[2]}" "${button_area[3]}" \
-        --against "${@:2}"
+    picture differ "${now[@]}" "${button_area[2]}" "${button_area[3]}" "${@:2}"
 }
 
 # Waits up to three seconds for the focus frame on "Berechnen" after NAME:
@@ -247,7 +251,7 @@ frame_doubled() {
     within "${minimise[3]}" $((2 * scale)) 1 "the minimise bar's height"
     within $((box[2] - minimise[0] - minimise[2] / 2)) $((40 * scale)) 2 "the minimise bar's centre from the right edge"
     for ((border = 0; border < 20; ++border)); do
-        (($("$python" "$here/window_box.py" "$shots/$1.png" $((box[0] + 40 * scale)) \
+        (($(picture shade "$shots/$1.png" $((box[0] + 40 * scale)) \
             $((box[1] + box[3] - border - 1)) $((100 * scale)) 1) < 150)) && break
     done
     within "$border" $(((3 + 1) * scale)) 0 "the white under the picture"
@@ -300,7 +304,7 @@ run_weston() {
 
 left_the_desktop() {
     shoot minimised
-    ! "$python" "$here/window_box.py" "$shots/minimised.png"
+    ! picture box "$shots/minimised.png"
 }
 
 # Every activation of a window asks the compositor for one token, and uses
