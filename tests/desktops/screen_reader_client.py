@@ -1,21 +1,20 @@
-"""The screen reader's side of screen_reader.sh: a real AT-SPI client.
-
-Run with Debian's /usr/bin/python3 (pyatspi) while the program runs in a
-German setting. Exits with 1 and says what was wrong at the first failure.
-
-The expected values are those of the start texts (120 minutes, 4,7 GB disc,
-one 128 kbit/s track, 80 MB overhead) and, worked out by hand from the
-calculation, those of two further runs:
-  slider at 90 minutes: 5400 s, audio 5400 * 16 = 86400 KB = 84,375 MB,
-    video space 4596736 - 86400 - 81920 = 4428416 KB,
-    average 4428416 * 8 / 5400 = 6560.6 -> 6560, min (6560 + 500) / 2 = 3530,
-    max (6560 + 9800) / 2 = 8180, video 5400 * 6560 / 8 / 1024 = 4324,21875 MB,
-    total 4324,21875 + 84,375 = 4408,59375 MB;
-  then 100 MB of extras and "Berechnen": space 4428416 - 102400 = 4326016 KB,
-    average 4326016 * 8 / 5400 = 6408.9 -> 6408, min 3454, max 8104,
-    video 5400 * 6408 / 8 / 1024 = 4224,0234375 MB,
-    total 4224,0234375 + 84,375 = 4308,3984375 MB.
-"""
+# The screen reader's side of screen_reader.sh: a real AT-SPI client.
+#
+# Run with Debian's /usr/bin/python3 (pyatspi) while the program runs in a
+# German setting. Exits with 1 and says what was wrong at the first failure.
+#
+# The expected values are those of the start texts (120 minutes, 4,7 GB disc,
+# one 128 kbit/s track, 80 MB overhead) and, worked out by hand from the
+# calculation, those of two further runs:
+#   slider at 90 minutes: 5400 s, audio 5400 * 16 = 86400 KB = 84,375 MB,
+#     video space 4596736 - 86400 - 81920 = 4428416 KB,
+#     average 4428416 * 8 / 5400 = 6560.6 -> 6560, min (6560 + 500) / 2 = 3530,
+#     max (6560 + 9800) / 2 = 8180, video 5400 * 6560 / 8 / 1024 = 4324,21875 MB,
+#     total 4324,21875 + 84,375 = 4408,59375 MB;
+#   then 100 MB of extras and "Berechnen": space 4428416 - 102400 = 4326016 KB,
+#     average 4326016 * 8 / 5400 = 6408.9 -> 6408, min 3454, max 8104,
+#     video 5400 * 6408 / 8 / 1024 = 4224,0234375 MB,
+#     total 4224,0234375 + 84,375 = 4308,3984375 MB.
 
 import os
 import subprocess
@@ -84,19 +83,18 @@ def check(condition, message):
         raise Failure(message)
 
 
+# The node's role as one of pyatspi's ROLE_ values, which print by name.
 def role_of(node):
-    """The node's role as one of pyatspi's ROLE_ values, which print by name."""
     return pyatspi.Role(int(node.getRole()))
 
 
+# Tuples with their roles by name, for a message.
 def readable(items):
-    """Tuples with their roles by name, for a message."""
     return [tuple(str(x) if isinstance(x, pyatspi.Role) else x for x in item) for item in items]
 
 
+# What the reader hears: events kept as (type, role, name, detail1).
 class Events:
-    """What the reader hears: events kept as (type, role, name, detail1)."""
-
     def __init__(self):
         self.seen = []
         for kind in ("showing", "invalid-entry", "focused"):
@@ -194,9 +192,9 @@ def check_tree(window, _events):
           "the notification is shown while the input is good")
 
 
+# A list's text area carries its name; its first action, the one a reader
+# takes by default, opens its popup, and taken again closes it.
 def check_lists(window, _events):
-    """A list's text area carries its name; its first action, the one a
-    reader takes by default, opens its popup, and taken again closes it."""
     for name in ("DVD Typ", "Audio1", "Audio2"):
         parts = children(control(window, COMBO_BOX, name))
         check([(role_of(p), p.name, p.getIndexInParent()) for p in parts[1:]] == [(TEXT, name, 1)],
