@@ -72,9 +72,7 @@ session_end() {
 session_viewable() {
     local id
     id=$(xwininfo -root -tree | grep -F "\"$1\":" | awk '{print $1; exit}') || true
-    if [[ -n $id ]] && xwininfo -id "$id" | grep -q 'Map State: IsViewable'; then
-        echo "$id"
-    fi
+    [[ -z $id ]] || ! xwininfo -id "$id" | grep -q 'Map State: IsViewable' || echo "$id"
 }
 
 # session_showing TITLE and session_gone TITLE: whether a viewable window
@@ -191,10 +189,6 @@ session_start_bus() {
     export DBUS_SESSION_BUS_ADDRESS=$(head -n1 "$session_dir/bus.address")
 }
 
-session_wm_running() {
-    xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'
-}
-
 session_x11() {
     session_start_xvfb
     if [[ ${1:-} == openbox ]]; then
@@ -203,7 +197,7 @@ session_x11() {
         # The configuration Debian installs, whatever the home directory holds.
         openbox --sm-disable --config-file /etc/xdg/openbox/rc.xml >"$session_dir/openbox.log" 2>&1 &
         session_pids+=($!)
-        session_wait_for "$SESSION_WAIT" session_wm_running ||
+        session_wait_for "$SESSION_WAIT" sh -c "xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'" ||
             session_fail "openbox did not start within $SESSION_WAIT s: $(cat "$session_dir/openbox.log")"
     fi
     export QT_QPA_PLATFORM=xcb

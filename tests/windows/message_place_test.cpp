@@ -5,12 +5,10 @@
 #include "gui_fixture.h"
 #include "layout/form1_layout.h"
 
-#include <QApplication>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTest>
 
-#include <ostream>
 #include <string>
 #include <vector>
 
@@ -115,10 +113,6 @@ const MarkedCase kMarkedCases[] = {
     {"Text1", "0"}, // refused by the run: no playing time
     {"Text9", "abc"}, {"Text15", "abc"}, {"Text3", "abc"}, {"Text14", "abc"}, {"Text17", "abc"},
 };
-
-void PrintTo(const MarkedCase& c, std::ostream* out) {
-    *out << c.field << " \"" << c.typed << "\"";
-}
 
 class MarkedFieldTest : public MessageFixture, public ::testing::WithParamInterface<MarkedCase> {};
 
