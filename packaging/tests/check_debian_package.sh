@@ -6,12 +6,9 @@
 #
 # Usage: check_debian_package.sh CMAKE CPACK BUILD_DIR VERSION
 set -euo pipefail
+. "$(dirname "$0")/common.sh"
 
-cmake=$1
-cpack=$2
-build=$3
-version=$4
-
+cmake=$1 cpack=$2 build=$3 version=$4
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
@@ -19,50 +16,33 @@ trap 'rm -rf "$work"' EXIT
     cat "$work/cpack.log" >&2
     exit 1
 }
-
-failures=0
-fail() {
-    echo "FAIL: $*" >&2
-    failures=$((failures + 1))
-}
-
-arch=$(dpkg --print-architecture)
-deb=$work/out/kelvaro_${version}_${arch}.deb
-if [[ ! -f $deb ]]; then
-    echo "FAIL: no kelvaro_${version}_${arch}.deb; cpack made:" >&2
-    ls "$work/out" >&2
-    exit 1
-fi
-
 # The name, made from the control fields, gives the package, its version and
 # its architecture.
-field() { dpkg-deb -f "$deb" "$1"; }
+deb=$work/out/kelvaro_${version}_$(dpkg --print-architecture).deb
+[[ -f $deb ]] || {
+    echo "FAIL: no $(basename "$deb"); cpack made: $(ls "$work/out")" >&2
+    exit 1
+}
 
 # Depends: the packages that hold the libraries the program links here (their
 # names change between releases, as with the 64-bit time_t transition), plus
 # the fonts the windows use.
 multiarch=$(dpkg-architecture -qDEB_HOST_MULTIARCH)
-owner() {
-    dpkg -S "*/$multiarch/$1" 2>/dev/null | sed 's/[:,].*//' | sort -u
-}
-depends=$(field Depends | tr ',' '\n' | sed 's/^ *//; s/ .*//')
+depends=$(dpkg-deb -f "$deb" Depends)
 required=(fonts-liberation)
 for library in libc.so.6 libstdc++.so.6 libQt6Core.so.6 libQt6Gui.so.6 libQt6Widgets.so.6; do
-    package=$(owner "$library")
-    if [[ -z $package || $package == *$'\n'* ]]; then
-        fail "no single installed package holds $library: '$package'"
-    else
-        required+=("$package")
-    fi
+    package=$(dpkg -S "*/$multiarch/$library" 2>/dev/null | sed 's/[:,].*//' | sort -u)
+    [[ -n $package && $package != *$'\n'* ]] || fail "no single installed package holds $library: '$package'"
+    required+=("$package")
 done
-for package in "${required[@]}"; do
-    grep -qx "$package" <<<"$depends" || fail "Depends lacks $package: $(field Depends)"
+for needed in "${required[@]}"; do
+    tr ',' '\n' <<<"$depends" | sed 's/^ *//; s/ .*//' | grep -qx -- "$needed" ||
+        fail "Depends lacks $needed: $depends"
 done
 
 # Contents: the same files as an install into /usr.
-DESTDIR=$work/stage "$cmake" --install "$build" --prefix /usr >/dev/null
-if ! content_diff=$(diff \
-    <(cd "$work/stage" && find . -type f -o -type l | sort) \
+install_into "$cmake" "$build" "$work/stage"
+if ! content_diff=$(diff <(cd "$work/stage" && find . -type f -o -type l | sort) \
     <(dpkg-deb --fsys-tarfile "$deb" | tar -t | grep -v '/$' | sort)); then
     fail "package contents differ from the install tree (< missing, > extra):"
     echo "$content_diff" >&2
@@ -70,7 +50,6 @@ fi
 
 # The packaged program and plugin keep no compiler notes and bind their
 # symbols at start-up, as Debian's own do (lintian does not look for these).
-mkdir "$work/unpacked"
 dpkg-deb -x "$deb" "$work/unpacked"
 while IFS= read -r -d '' path; do
     [[ $(file -b "$path") == ELF* ]] || continue
@@ -83,15 +62,7 @@ while IFS= read -r -d '' path; do
 done < <(find "$work/unpacked" -type f -print0)
 
 # Debian's package checker finds no error and nothing to warn about.
-if ! command -v lintian >/dev/null; then
-    fail "lintian is missing (scripts/setup installs it)"
-elif ! lintian_report=$(lintian --fail-on error,warning "$deb" 2>&1); then
-    fail "lintian reports errors or warnings:"
-    echo "$lintian_report" >&2
-fi
+command -v lintian >/dev/null || fail "lintian is missing (scripts/setup installs it)"
+lintian --fail-on error,warning "$deb" >&2 || fail "lintian reports errors or warnings"
 
-if ((failures > 0)); then
-    echo "$failures check(s) failed" >&2
-    exit 1
-fi
-echo "$(basename "$deb") OK; Depends: $(field Depends)"
+finish "$(basename "$deb") OK; Depends: $depends"

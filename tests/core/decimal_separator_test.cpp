@@ -6,11 +6,12 @@
 
 #include <gtest/gtest.h>
 
-#include <array>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <system_error>
+#include <tuple>
 #include <unistd.h>
 
 namespace kelvaro {
@@ -23,44 +24,26 @@ namespace fs = std::filesystem;
 // each against what its language alone would give. Only their numeric part
 // is defined, which is all the program reads, in plain ASCII, which keeps
 // localedef fast; so the names carry no codeset (glibc would refuse a
-// "UTF-8" name whose data is not).
-class PrivateLocales {
-public:
-    PrivateLocales() {
-        std::string pattern = (fs::temp_directory_path() / "kelvaro-locales-XXXXXX").string();
-        if (mkdtemp(pattern.data()) == nullptr) {
-            return;
-        }
-        dir_ = pattern;
-        ok_ = make("en_DK", ",", ".") && make("de_CH", ".", "'");
-    }
-    ~PrivateLocales() {
-        if (!dir_.empty()) {
-            std::error_code ignored;
-            fs::remove_all(dir_, ignored);
-        }
-    }
-    PrivateLocales(const PrivateLocales&) = delete;
-    PrivateLocales& operator=(const PrivateLocales&) = delete;
-
-    bool ok() const { return ok_; }
-    const fs::path& dir() const { return dir_; }
-
-private:
-    bool make(const std::string& name, const char* point, const char* thousands) {
-        const fs::path source = dir_ / (name + ".def");
+// "UTF-8" name whose data is not). -c: the other categories are left
+// undefined on purpose. Empty when localedef could not make them.
+fs::path privateLocales() {
+    const fs::path dir =
+        fs::temp_directory_path() / ("kelvaro-locales-" + std::to_string(getpid()));
+    for (const auto& [name, point, thousands] :
+         {std::tuple{"en_DK", ",", "."}, {"de_CH", ".", "'"}}) {
+        const fs::path source = dir / (std::string(name) + ".def");
+        fs::create_directories(dir);
         std::ofstream(source) << "LC_NUMERIC\ndecimal_point \"" << point << "\"\nthousands_sep \""
                               << thousands << "\"\ngrouping 3;3\nEND LC_NUMERIC\n";
-        // -c: the other categories are left undefined on purpose.
         const std::string command = "localedef -c -f ANSI_X3.4-1968 -i '" + source.string() +
-                                    "' '" + (dir_ / name).string() + "' >/dev/null 2>&1";
+                                    "' '" + (dir / name).string() + "' >/dev/null 2>&1";
         std::system(command.c_str());
-        return fs::exists(dir_ / name / "LC_NUMERIC");
+        if (!fs::exists(dir / name / "LC_NUMERIC")) {
+            return {};
+        }
     }
-
-    fs::path dir_;
-    bool ok_ = false;
-};
+    return dir;
+}
 
 constexpr const char* kUnset = nullptr;
 
@@ -72,13 +55,20 @@ struct EnvironmentRow {
     char separator;
 };
 
-class SeparatorFromEnvironment : public ::testing::TestWithParam<EnvironmentRow> {};
+class SeparatorFromEnvironment : public ::testing::TestWithParam<EnvironmentRow> {
+protected:
+    static void SetUpTestSuite() { locales_ = privateLocales(); }
+    static void TearDownTestSuite() {
+        std::error_code ignored;
+        fs::remove_all(locales_, ignored);
+    }
+    static inline fs::path locales_;
+};
 
 TEST_P(SeparatorFromEnvironment, FirstSetVariableDecides) {
-    static const PrivateLocales locales;
-    ASSERT_TRUE(locales.ok()) << "localedef could not make the private locales";
+    ASSERT_FALSE(locales_.empty()) << "localedef could not make the private locales";
     const EnvironmentRow& row = GetParam();
-    const ScopedVariable path("LOCPATH", locales.dir().c_str());
+    const ScopedVariable path("LOCPATH", locales_.c_str());
     const ScopedVariable all("LC_ALL", row.lcAll);
     const ScopedVariable numeric("LC_NUMERIC", row.lcNumeric);
     const ScopedVariable lang("LANG", row.lang);

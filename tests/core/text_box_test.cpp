@@ -11,20 +11,8 @@ namespace kelvaro {
 namespace {
 
 // Writes from code (cut to the maximum length, a change only on a real
-// change) are checked in every random session (tests/random_sessions).
-
-TEST(TextBox, ChangeRunsInsideTheWriteWithTheNewText) {
-    TextBox box("Text3", "0");
-    std::vector<std::string> seen;
-    bool returned = false;
-    box.change.connect([&] {
-        seen.push_back(box.text());
-        EXPECT_FALSE(returned);
-    });
-    box.setText("12");
-    returned = true;
-    EXPECT_EQ(seen, (std::vector<std::string>{"12"}));
-}
+// change, raised inside the write) are checked in every random session
+// (tests/random_sessions) and by the golden scripts.
 
 // Keys pressed one at a time at the end of the text ("\b" is backspace): a
 // character beyond the maximum and a backspace in an empty box are refused,

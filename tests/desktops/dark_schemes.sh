@@ -11,33 +11,31 @@
 set -euo pipefail
 . "$(dirname "$(readlink -f "$0")")/session.sh"
 
-fail() {
-    echo "dark_schemes: $*" >&2
-    exit 1
-}
+(($# == 4)) || fail "usage: dark_schemes.sh gtk3|qt6ct PROGRAM LAYOUT_DUMP SHOT_DIR"
+scheme=$1 program=$2 shots=$4 session_test="dark_schemes ($1)"
+session_need openbox xdotool xwininfo import convert compare
+mkdir -p "$shots"
+rm -rf "${shots:?}"/*
+layout=$shots/layout.tsv
+"$3" >"$layout"
 
 # The place of a control in the client area, "left top right bottom" in
 # pixels, from the layout table.
 rect_of() {
-    awk -F'\t' -v w="$1" -v n="$2" '$1 == w && $2 == n {
+    awk -F'\t' -v n="$1" '$1 == "Form1" && $2 == n {
         l = int($4 / 15 + 0.5); t = int($5 / 15 + 0.5)
         printf "%d %d %d %d\n", l, t, l + int($6 / 15 + 0.5) - 1, t + int($7 / 15 + 0.5) - 1
     }' "$layout"
 }
 
-# Moves the pointer onto the control of that name: its centre, or as far
-# from its right edge as the fifth argument says.
-point_at() {
-    local window=$1 name=$2 left=$3 top=$4 from_right=${5:-} x0 y0 x1 y1 x
-    read -r x0 y0 x1 y1 < <(rect_of "$window" "$name") || fail "no control $name in $window"
-    x=$(((x0 + x1) / 2))
-    [[ -z $from_right ]] || x=$((x1 + 1 - from_right))
-    xdotool mousemove --sync $((left + x)) $((top + (y0 + y1) / 2))
-}
-
+# click_control NAME [FROM_RIGHT]: clicks the control of the main window at
+# its centre, or as far from its right edge as FROM_RIGHT says.
 click_control() {
-    point_at "$@"
-    xdotool click 1
+    local x0 y0 x1 y1 x
+    read -r x0 y0 x1 y1 < <(rect_of "$1") || fail "no control $1"
+    x=$(((x0 + x1) / 2))
+    [[ -z ${2:-} ]] || x=$((x1 + 1 - $2))
+    xdotool mousemove --sync $((left + x)) $((top + (y0 + y1) / 2)) click 1
 }
 
 # Whether the picture (or the rectangle X0 Y0 X1 Y1 of it) shows the colour.
@@ -66,65 +64,49 @@ grab() {
     [[ -f $file ]] || fail "$(basename "$file") never showed rgb($1, $2, $3)"
 }
 
-on_display() {
-    local id about_id left top
-    SESSION_LOGS=$shots/
+# The pictures of one run, in SHOT_DIR/LIGHTNESS.
+pictures() {
+    local out=$shots/$1 id x0 y0 x1 y1
+    session_shots=$out
+    mkdir -p "$out"
     session_x11 openbox
-
-    session_start "$shots/program.log" "$program"
+    session_start "$out/program.log" "$program"
     id=$(session_window "$session_main_title")
     read -r left top < <(session_client_origin "$id")
-    echo "$left $top" >"$shots/place.txt"
     xdotool mousemove 0 0
     sleep 1 # the first paint
-    grab "$id" "$shots/form1.png"
+    grab "$id" "$out/form1.png"
 
     # A tool tip (pale yellow): the pointer rests on the playing time.
-    point_at Form1 Text1 "$left" "$top"
-    xdotool mousemove_relative 1 0
+    read -r x0 y0 x1 y1 < <(rect_of Text1)
+    xdotool mousemove --sync $((left + (x0 + x1) / 2)) $((top + (y0 + y1) / 2)) mousemove_relative 1 0
     sleep 1
-    grab root "$shots/tooltip.png" 255 255 225
+    grab root "$out/tooltip.png" 255 255 225
 
     # The list's button opens its drop-down list in every style; it shows
     # white below the list.
-    click_control Form1 Combo2 "$left" "$top" 8
-    local x0 y0 x1 y1
-    read -r x0 y0 x1 y1 < <(rect_of Form1 Combo2)
-    grab root "$shots/popup.png" 255 255 255 $((left + x0 + 2)) $((top + y1 + 4)) \
+    click_control Combo2 8
+    read -r x0 y0 x1 y1 < <(rect_of Combo2)
+    grab root "$out/popup.png" 255 255 255 $((left + x0 + 2)) $((top + y1 + 4)) \
         $((left + x1 - 20)) $((top + y1 + 30))
     xdotool key Escape
     sleep 0.3
 
     # Bad input: letters into the extras, then "Berechnen"; the field turns
     # light red.
-    click_control Form1 Text3 "$left" "$top"
+    click_control Text3
     xdotool key ctrl+a type abc
-    click_control Form1 Command1 "$left" "$top"
+    click_control Command1
     xdotool mousemove 0 0
-    read -r x0 y0 x1 y1 < <(rect_of Form1 Text3)
-    grab "$id" "$shots/form1-marked.png" 255 205 205 "$x0" "$y0" "$x1" "$y1"
+    read -r x0 y0 x1 y1 < <(rect_of Text3)
+    grab "$id" "$out/form1-marked.png" 255 205 205 "$x0" "$y0" "$x1" "$y1"
 
-    click_control Form1 Command3 "$left" "$top"
-    about_id=$(session_window "$session_about_title")
+    click_control Command3
+    id=$(session_window "$session_about_title")
     xdotool mousemove 0 0
     sleep 1
-    grab "$about_id" "$shots/about.png"
-
+    grab "$id" "$out/about.png"
 }
-
-if [[ ${1:-} == --on-display ]]; then
-    shift
-    program=$1 layout=$2 shots=$3
-    on_display
-    exit 0
-fi
-
-(($# == 4)) || fail "usage: dark_schemes.sh gtk3|qt6ct PROGRAM LAYOUT_DUMP SHOT_DIR"
-scheme=$1 program=$2 dump=$3 shots=$4
-session_need Xvfb xwininfo xprop xdotool import convert compare openbox timeout
-mkdir -p "$shots"
-rm -rf "${shots:?}"/*
-"$dump" >"$shots/layout.tsv"
 
 config=$(mktemp -d)
 trap 'rm -rf "$config"' EXIT
@@ -132,11 +114,12 @@ export XDG_CONFIG_HOME=$config XDG_RUNTIME_DIR=$config
 unset QT_SCALE_FACTOR QT_STYLE_OVERRIDE
 mkdir -p "$config/qt6ct"
 
-# run_with LIGHTNESS: the program under the light or the dark scheme.
+# run_with LIGHTNESS GTK_VARIANT QT6CT_SCHEME: the pictures under the light or
+# the dark scheme, on a display of their own.
 run_with() {
     case $scheme in
     gtk3)
-        export QT_QPA_PLATFORMTHEME=gtk3 GTK_THEME=Adwaita${2:-}
+        export QT_QPA_PLATFORMTHEME=gtk3 GTK_THEME=Adwaita$2
         ;;
     qt6ct)
         [[ -f /usr/share/qt6ct/colors/$3.conf ]] || fail "qt6ct's $3.conf is missing"
@@ -152,9 +135,7 @@ CONF
         fail "unknown scheme $scheme"
         ;;
     esac
-    mkdir -p "$shots/$1"
-    timeout --kill-after=5 90 "$0" --on-display "$program" "$shots/layout.tsv" "$shots/$1" ||
-        fail "the run under the $1 scheme failed (logs in $shots/$1)"
+    (pictures "$1") || exit 1
 }
 
 run_with light "" airy

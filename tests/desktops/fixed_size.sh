@@ -18,7 +18,8 @@ set -u
 here=$(dirname "$(readlink -f "$0")")
 . "$here/session.sh"
 
-program=$1 desktop=$2 shots=$3
+program=$1 desktop=$2 session_shots=$3 session_test="fixed_size ($2)"
+shots=$session_shots
 readonly width=578 height=264
 scale=1
 case $desktop in
@@ -28,22 +29,13 @@ python=/usr/bin/python3
 mkdir -p "$shots"
 rm -f "$shots"/*.png "$shots"/*.log
 
-# A failure shows what the program printed, so that a run on another
-# machine tells why (a sanitizer's report starts with its first finding).
-fail() {
-    local log
-    echo "fixed_size ($desktop): $*" >&2
-    for log in "$shots"/program*.log; do
-        [[ -s $log ]] || continue
-        echo "--- $(basename "$log"):" >&2
-        grep -v '^$' "$log" | head -n 60 >&2
-    done
-    [[ -n ${session_dir:-} ]] && cp "$session_dir"/*.log "$shots"/ 2>/dev/null
-    exit 1
+# picture COMMAND IMAGE ...: what a screenshot shows (tests/desktops/pictures.py).
+picture() {
+    "$python" "$here/pictures.py" "$@"
 }
 
 running() {
-    session_alive "$session_program" || fail "the program ended $1 (see $shots/program.log)"
+    session_alive "$session_program" || fail "the program ended $1"
 }
 
 # --- Weston: the window is found and measured on screenshots of Weston's
@@ -73,7 +65,7 @@ measure() {
         sleep 0.2
         running "after $name"
         shoot "$name"
-        now=$("$python" "$here/window_box.py" "$shots/$name.png" "${against_empty[@]}") || now=""
+        now=$(picture box "$shots/$name.png" "${against_empty[@]}") || now=""
         if [[ -n $now && $now == "$previous" ]]; then
             still=$((still + 1))
         else
@@ -115,11 +107,7 @@ park() {
 click_at() {
     park
     sleep 0.3
-    xdotool mousemove "$1" "$2"
-    sleep 0.3
-    xdotool mousemove_relative 1 0
-    sleep 0.3
-    xdotool click "${@:3}"
+    xdotool mousemove "$1" "$2" sleep 0.3 mousemove_relative 1 0 sleep 0.3 click "${@:3}"
     park
 }
 
@@ -129,12 +117,18 @@ click_client() {
     click_at $((box[0] + left_margin + $1 * scale)) $((box[1] + top_margin + $2 * scale)) 1
 }
 
+# A double-click on the title bar, as a user maximises a window.
+double_click_title() {
+    click_at $((box[0] + 120)) $((box[1] + top_margin / 2)) --repeat 2 --delay 80 1
+    check_size "$1-title-double-click"
+}
+
 # The title bar shows a minimise and a close button (a cross) and nothing
 # else (Qt's own would add a maximise button between them). Sets glyphs to
 # the boxes of the two buttons' glyphs.
 two_buttons() {
     local found
-    found=$("$python" "$here/title_buttons.py" "$shots/$1.png" "${box[0]}" "${box[1]}" "${box[2]}" "$scale")
+    found=$(picture buttons "$shots/$1.png" "${box[0]}" "${box[1]}" "${box[2]}" "$scale")
     [[ ${found%%$'\n'*} == "2 cross" ]] ||
         fail "the title bar of $1 shows \"${found%%$'\n'*}\" (buttons, close), expected \"2 cross\""
     IFS=, read -r -a glyphs <<<"${found#*$'\n'}"
@@ -146,48 +140,37 @@ click_button() {
     click_at $((box[0] + box[2] - (8 + 9 + $1 * 23) * scale)) $((box[1] + top_margin / 2)) 1
 }
 
+# Mean brightness where the main window has its light "Berechnen" button and
+# the About window the deep blue bottom of its picture.
+showing_about() {
+    (($(picture shade "$shots/$1.png" $((box[0] + left_margin + 40)) \
+        $((box[1] + top_margin + 222)) 56 12) < 150))
+}
+
+# "About" at 168, 216 (49 x 25 pixels) brings up the About window; its "OK"
+# at 480, 128 (33 x 25 pixels), or with "close" its close button, brings the
+# main window back.
+about_and_back() {
+    local way=${1:-ok}
+    click_client 192 228
+    check_size "about-$way"
+    showing_about "about-$way" || fail "\"About\" did not bring up the About window"
+    [[ $way != maximised ]] || maximise_on_weston about "about-$way"
+    if [[ $way == close ]]; then click_button 0; else click_client 496 140; fi
+    check_size "form1-after-$way"
+    showing_about "form1-after-$way" && fail "$way did not bring back the main window"
+}
+
 maximise_on_weston() {
     local window=$1
-    measure "$window-shown"
-    two_buttons "$window-shown"
-    click_at $((box[0] + 120)) $((box[1] + top_margin / 2)) --repeat 2 --delay 80 1
-    check_size "$window-title-double-click"
+    measure "$2"
+    two_buttons "$2"
+    double_click_title "$window"
     # Weston's own shortcuts for a maximised and a full-screen window.
     xdotool key super+shift+m
     check_size "$window-maximise-shortcut" moved
     xdotool key super+shift+f
     check_size "$window-full-screen-shortcut" moved
-}
-
-# Waits until the desktop shows no window; the program has to be running
-# still when RUNNING is given.
-desktop_empty() {
-    local i
-    for ((i = 0; i < 50; ++i)); do
-        sleep 0.2
-        [[ -n ${2:-} ]] && running "after $1"
-        shoot "$1"
-        "$python" "$here/window_box.py" "$shots/$1.png" >/dev/null || return 0
-    done
-    fail "a window still shows after $1"
-}
-
-# Started anew, the program ends by its main window's close button, as by
-# "Exit", with status 0.
-close_on_weston() {
-    session_start "$shots/program-again.log" "$program"
-    measure form1-second-start
-    click_button 0
-    session_ended "the close button"
-}
-
-# Mean brightness where the main window has its light "Berechnen" button and
-# the About window the deep blue bottom of its picture.
-showing_about() {
-    local shade
-    shade=$("$python" "$here/window_box.py" "$shots/$1.png" \
-        $((box[0] + left_margin + 40)) $((box[1] + top_margin + 222)) 56 12)
-    ((shade < 150))
 }
 
 # The focus frame of "Berechnen" (32, 216, 73 x 25 pixels in the client
@@ -204,9 +187,8 @@ button_picture() {
 # differing_from SHOT PICTURE...: how many pixels of the button's area on
 # SHOT differ from the PICTURE given.
 differing_from() {
-    local here_now=($(button_picture "$1")) other=("${@:2}")
-    "$python" "$here/window_box.py" "${here_now[0]}" "${here_now[1]}" "${here_now[2]}" \
-        "${button_area[2]}" "${button_area[3]}" --against "${other[@]}"
+    local now=($(button_picture "$1"))
+    picture differ "${now[@]}" "${button_area[2]}" "${button_area[3]}" "${@:2}"
 }
 
 # Waits up to three seconds for the focus frame on "Berechnen" after NAME:
@@ -269,7 +251,7 @@ frame_doubled() {
     within "${minimise[3]}" $((2 * scale)) 1 "the minimise bar's height"
     within $((box[2] - minimise[0] - minimise[2] / 2)) $((40 * scale)) 2 "the minimise bar's centre from the right edge"
     for ((border = 0; border < 20; ++border)); do
-        (($("$python" "$here/window_box.py" "$shots/$1.png" $((box[0] + 40 * scale)) \
+        (($(picture shade "$shots/$1.png" $((box[0] + 40 * scale)) \
             $((box[1] + box[3] - border - 1)) $((100 * scale)) 1) < 150)) && break
     done
     within "$border" $(((3 + 1) * scale)) 0 "the white under the picture"
@@ -303,30 +285,26 @@ run_weston() {
     park
     session_start "$shots/program.log" "$program"
     keyboard_through_refusals super+shift+f 16 moved
-    maximise_on_weston form1
+    maximise_on_weston form1 form1-shown
     showing_about form1-full-screen-shortcut && fail "the main window does not show"
-    # "About" at 168, 216 (49 x 25 pixels).
-    click_client 192 228
-    measure about-shown
-    showing_about about-shown || fail "\"About\" did not bring up the About window"
-    maximise_on_weston about
-    # "OK" at 480, 128 (33 x 25 pixels) brings the main window back.
-    click_client 496 140
-    measure form1-again
-    showing_about form1-again && fail "\"OK\" did not bring back the main window"
-    check_size form1-again
-    # The About window's close button does what "OK" does.
-    click_client 192 228
-    measure about-again
-    showing_about about-again || fail "\"About\" did not bring up the About window again"
-    click_button 0
-    measure form1-after-close
-    showing_about form1-after-close && fail "the close button did not bring back the main window"
+    about_and_back maximised
+    about_and_back close
     # Minimised, the window leaves the desktop and the program runs on.
     click_button 1
-    desktop_empty minimised running
+    session_wait_for 10 left_the_desktop || fail "a window still shows after the minimise button"
+    running "after the minimise button"
     echo "minimise button: the window left the desktop"
-    close_on_weston
+    # Started anew, the program ends by its main window's close button, as by
+    # "Exit", with status 0.
+    session_start "$shots/program-again.log" "$program"
+    measure form1-second-start
+    click_button 0
+    session_ended "the close button"
+}
+
+left_the_desktop() {
+    shoot minimised
+    ! picture box "$shots/minimised.png"
 }
 
 # Every activation of a window asks the compositor for one token, and uses
@@ -359,8 +337,7 @@ run_gnome() {
     keyboard_through_refusals super+Up 4
     measure form1-shown
     two_buttons form1-shown
-    click_at $((box[0] + 120)) $((box[1] + top_margin / 2)) --repeat 2 --delay 80 1
-    check_size form1-title-double-click
+    double_click_title form1
     # GNOME's shortcuts for the maximised state.
     xdotool key super+Up
     check_size form1-maximise-shortcut
@@ -371,14 +348,8 @@ run_gnome() {
     click_at $((box[0] + 120)) $((box[1] + top_margin / 2)) 3
     xdotool key Escape
     check_size form1-window-menu
-    # "About" at 168, 216 and "OK" at 480, 128, as on Weston.
-    click_client 192 228
-    check_size about-shown
-    showing_about about-shown || fail "\"About\" did not bring up the About window"
-    click_client 496 140
-    check_size form1-again
-    showing_about form1-again && fail "\"OK\" did not bring back the main window"
-    # "Exit" at 270, 216 ends the program with status 0.
+    about_and_back
+    # "Exit" at 280, 216 ends the program with status 0.
     click_client 294 228
     session_ended '"Exit"'
     tokens_each_used_once "$shots/program.log" 2

@@ -9,33 +9,15 @@
 
 namespace {
 
-const char* kindName(kelvaro::ControlKind kind) {
-    switch (kind) {
-    case kelvaro::ControlKind::Label:
-        return "label";
-    case kelvaro::ControlKind::TextBox:
-        return "textbox";
-    case kelvaro::ControlKind::ComboBox:
-        return "combobox";
-    case kelvaro::ControlKind::ScrollBar:
-        return "scrollbar";
-    case kelvaro::ControlKind::Button:
-        return "button";
-    case kelvaro::ControlKind::Frame:
-        return "frame";
-    case kelvaro::ControlKind::Bar:
-        return "bar";
-    case kelvaro::ControlKind::Line:
-        break;
-    }
-    return "line";
-}
+// In the order of ControlKind.
+constexpr const char* kKinds[] = {"label",  "textbox", "combobox", "scrollbar",
+                                  "button", "frame",   "bar",      "line"};
 
 void print(const kelvaro::WindowLayout& window, std::span<const kelvaro::ControlLayout> rows) {
     for (const kelvaro::ControlLayout& r : rows) {
         std::printf("%s\t%s\t%s\t%d\t%d\t%d\t%d\t%d\t%d\t%d\t%d\t%s\n", window.name, r.name,
-                    kindName(r.kind), r.left, r.top, r.width, r.height, r.x1, r.y1, r.x2, r.y2,
-                    r.text);
+                    kKinds[static_cast<int>(r.kind)], r.left, r.top, r.width, r.height, r.x1, r.y1,
+                    r.x2, r.y2, r.text);
     }
 }
 

@@ -13,9 +13,9 @@
 # processes it starts to session_pids. Every process started is ended, and
 # the scratch directory removed, when the shell exits (an EXIT trap; a test
 # that sets its own should call session_end from it). Every wait is bounded
-# by SESSION_WAIT seconds. Where SESSION_LOGS is set, the logs of the session
-# (Xvfb, the bus, the window manager, the compositor) are copied to files
-# whose names begin with it before the scratch directory goes.
+# by SESSION_WAIT seconds. A test names itself in session_test for its
+# failures, and may name a folder in session_shots where a failure leaves a
+# picture of the screen and the session's logs.
 
 # The program's window titles, by which the tests find its windows. CTest
 # gives the release the main window's caption names.
@@ -31,18 +31,29 @@ SESSION_WESTON_SCALE=${SESSION_WESTON_SCALE:-1}
 session_dir=""
 session_pids=()
 
-# Ends the test; a test's own fail, where it has one, tells more first (the
-# program's log, a screenshot).
-session_fail() {
-    if declare -F fail >/dev/null; then
-        fail "$@"
+# fail MESSAGE: ends the test, saying what the program printed (a
+# sanitizer's report starts with its first finding). A test may have its
+# own; session_fail ends the test also where that one goes on.
+fail() {
+    echo "${session_test:-session}: $*" >&2
+    if [[ -s ${session_program_log:-} ]]; then
+        echo "--- the program's output:" >&2
+        grep -v '^$' "$session_program_log" | head -n 60 >&2
     fi
-    echo "session: $*" >&2
+    if [[ -n ${session_shots:-} && -n $session_dir ]]; then
+        import -window root "$session_shots/failure.png" 2>/dev/null
+        cp "$session_dir"/*.log "$session_shots"/ 2>/dev/null
+        echo "--- the screen and the session's logs are in $session_shots" >&2
+    fi
+    exit 1
+}
+session_fail() {
+    fail "$@"
     exit 1
 }
 
 session_end() {
-    local i log
+    local i
     # Also from a script that runs with errexit: a process that has ended
     # already must not stop the rest.
     for ((i = ${#session_pids[@]} - 1; i >= 0; --i)); do
@@ -52,14 +63,7 @@ session_end() {
         wait "${session_pids[i]}" 2>/dev/null || true
     done
     session_pids=()
-    if [[ -n $session_dir ]]; then
-        if [[ -n ${SESSION_LOGS:-} ]]; then
-            for log in "$session_dir"/*.log; do
-                if [[ -f $log ]]; then cp "$log" "$SESSION_LOGS${log##*/}" 2>/dev/null || true; fi
-            done
-        fi
-        rm -rf "$session_dir"
-    fi
+    [[ -z $session_dir ]] || rm -rf "$session_dir"
     session_dir=""
 }
 
@@ -68,9 +72,7 @@ session_end() {
 session_viewable() {
     local id
     id=$(xwininfo -root -tree | grep -F "\"$1\":" | awk '{print $1; exit}') || true
-    if [[ -n $id ]] && xwininfo -id "$id" | grep -q 'Map State: IsViewable'; then
-        echo "$id"
-    fi
+    [[ -z $id ]] || ! xwininfo -id "$id" | grep -q 'Map State: IsViewable' || echo "$id"
 }
 
 # session_showing TITLE and session_gone TITLE: whether a viewable window
@@ -112,11 +114,11 @@ session_need() {
 }
 
 # session_start LOG COMMAND...: starts the program under test, its output in
-# LOG; sets session_program to its process id.
+# LOG (session_program_log); sets session_program to its process id.
 session_start() {
-    local log=$1
+    session_program_log=$1
     shift
-    "$@" >"$log" 2>&1 &
+    "$@" >"$session_program_log" 2>&1 &
     session_program=$!
     session_pids+=("$session_program")
 }
@@ -187,10 +189,6 @@ session_start_bus() {
     export DBUS_SESSION_BUS_ADDRESS=$(head -n1 "$session_dir/bus.address")
 }
 
-session_wm_running() {
-    xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'
-}
-
 session_x11() {
     session_start_xvfb
     if [[ ${1:-} == openbox ]]; then
@@ -199,7 +197,7 @@ session_x11() {
         # The configuration Debian installs, whatever the home directory holds.
         openbox --sm-disable --config-file /etc/xdg/openbox/rc.xml >"$session_dir/openbox.log" 2>&1 &
         session_pids+=($!)
-        session_wait_for "$SESSION_WAIT" session_wm_running ||
+        session_wait_for "$SESSION_WAIT" sh -c "xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'" ||
             session_fail "openbox did not start within $SESSION_WAIT s: $(cat "$session_dir/openbox.log")"
     fi
     export QT_QPA_PLATFORM=xcb

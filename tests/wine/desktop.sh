@@ -12,17 +12,10 @@ set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 . "$here/../desktops/session.sh"
 
-fail() {
-    echo "wine desktop: $*" >&2
-    if [[ -n ${DISPLAY:-} ]]; then
-        import -window root "$out/failure.png" 2>/dev/null || true
-        echo "wine desktop: the screen is in $out/failure.png" >&2
-    fi
-    exit 1
-}
-
+session_test="wine desktop"
 (($# == 3)) || fail "usage: desktop.sh PROGRAM.exe LAYOUT_DUMP.exe OUT_DIR"
-program=$1 dump=$2 out=$3
+# A failure leaves a picture of the screen and the session's logs in OUT_DIR.
+program=$1 dump=$2 out=$3 session_shots=$3
 mkdir -p "$out"
 session_need Xvfb xwininfo xdotool import openbox python3
 SESSION_WAIT=30
