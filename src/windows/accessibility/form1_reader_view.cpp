@@ -3,6 +3,7 @@
 #include "accessibility/accessible_factory.h"
 #include "accessibility/spoken_caption.h"
 #include "layout/form1_layout.h"
+#include "widgets/form_window.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -56,10 +57,6 @@ constexpr Description kResultLabels[] = {
     {"Label26", "Video + Audo %1 MB", "Ergebnis: Video und Audio zusammen"},
 };
 
-QWidget* child(QWidget& form1, const char* name) {
-    return form1.findChild<QWidget*>(QString::fromLatin1(name));
-}
-
 } // namespace
 
 void Form1ReaderView::apply(QWidget& form1) {
@@ -72,17 +69,17 @@ void Form1ReaderView::describe(QWidget& form1) {
     form1.setAccessibleDescription(
         QStringLiteral("Rechner für die mittlere Videobitrate einer DVD"));
     for (const Description& d : kDescriptions) {
-        if (QWidget* widget = child(form1, d.control)) {
+        if (QWidget* widget = controlNamed(form1, d.control)) {
             widget->setAccessibleName(QString::fromUtf8(d.name));
             widget->setAccessibleDescription(QString::fromUtf8(d.description));
         }
         // A list's text area is what has the focus: it carries the list's name.
-        if (auto* list = qobject_cast<QComboBox*>(child(form1, d.control))) {
+        if (auto* list = qobject_cast<QComboBox*>(controlNamed(form1, d.control))) {
             list->lineEdit()->setAccessibleName(QString::fromUtf8(d.name));
         }
     }
     for (const Description& d : kResultLabels) {
-        if (auto* label = qobject_cast<QLabel*>(child(form1, d.control))) {
+        if (auto* label = qobject_cast<QLabel*>(controlNamed(form1, d.control))) {
             label->setAccessibleDescription(QString::fromUtf8(d.description));
             SpokenCaption::give(*label, QString::fromUtf8(d.name));
         }
@@ -91,7 +88,7 @@ void Form1ReaderView::describe(QWidget& form1) {
 
 void Form1ReaderView::leaveOutWorkingFields(QWidget& form1) {
     for (const char* name : form1WorkingFields()) {
-        if (QWidget* field = child(form1, name)) {
+        if (QWidget* field = controlNamed(form1, name)) {
             AccessibleFactory::leaveOut(*field);
         }
     }

@@ -4,7 +4,9 @@
 #include "binding/connect_while_alive.h"
 #include "binding/widget_sync.h"
 #include "handlers/report_text.h"
+#include "layout/form1_layout.h"
 #include "layout/layout_fonts.h"
+#include "widgets/form_window.h"
 #include "widgets/light_palette.h"
 
 #include <QAbstractButton>
@@ -150,8 +152,8 @@ QWidget* MarkPresenter::shownWidgetOf(const std::string& field) const {
 
 QRect MarkPresenter::resultsArea() const {
     QRect area;
-    for (const char* name : {"Text12", "Text8", "Text13"}) {
-        if (auto* widget = window_->findChild<QWidget*>(QString::fromLatin1(name))) {
+    for (const char* name : kForm1ResultBoxes) {
+        if (QWidget* widget = controlNamed(*window_, name)) {
             area = area.united(widget->geometry());
         }
     }

@@ -48,4 +48,9 @@ private:
     QMetaObject::Connection focusWatch_;
 };
 
+// The widget of the window's control with this name; nullptr when there is none.
+inline QWidget* controlNamed(const QWidget& window, const char* name) {
+    return window.findChild<QWidget*>(QString::fromLatin1(name));
+}
+
 } // namespace kelvaro

@@ -210,7 +210,7 @@ void WindowBuilder::orderTabs(std::span<const ControlLayout> controls, FormWindo
     });
     QWidget* previous = nullptr;
     for (const ControlLayout* row : stops) {
-        auto* widget = window.findChild<QWidget*>(QString::fromLatin1(row->name));
+        QWidget* widget = controlNamed(window, row->name);
         if (previous != nullptr) {
             QWidget::setTabOrder(previous, widget);
         }
