@@ -9,8 +9,6 @@
 #include <QPalette>
 #include <QToolTip>
 
-#include <utility>
-
 namespace kelvaro {
 namespace {
 
@@ -37,34 +35,6 @@ protected:
         QToolTip::setPalette(darkScheme());
     }
 };
-
-// The palette itself: its texts readable on their backgrounds at the 4.5:1
-// that text needs, selected text as well (the playing time starts selected),
-// disabled text grey, windows and fields white, buttons and tool tips set off
-// from them.
-TEST(LightPaletteTest, TextsAreReadableAndBackgroundsDistinct) {
-    const QPalette& p = LightPalette::palette();
-    for (const auto group : {QPalette::Active, QPalette::Inactive}) {
-        for (const auto& [text, back] : {std::pair{QPalette::WindowText, QPalette::Window},
-                                         {QPalette::Text, QPalette::Base},
-                                         {QPalette::ButtonText, QPalette::Button},
-                                         {QPalette::HighlightedText, QPalette::Highlight},
-                                         {QPalette::ToolTipText, QPalette::ToolTipBase}}) {
-            EXPECT_GE(contrast(p.color(group, text).rgb(), p.color(group, back).rgb()), 4.5)
-                << text << " on " << back;
-        }
-    }
-    EXPECT_GE(
-        contrast(p.color(QPalette::Disabled, QPalette::Text).rgb(), p.color(QPalette::Base).rgb()),
-        4.5);
-    EXPECT_NE(p.color(QPalette::Disabled, QPalette::Text), p.color(QPalette::Text));
-    // White windows and fields, which the layouts' pictures are made for.
-    EXPECT_EQ(p.color(QPalette::Window), QColor(Qt::white));
-    EXPECT_EQ(p.color(QPalette::Base), QColor(Qt::white));
-    EXPECT_NE(p.color(QPalette::Button), p.color(QPalette::Base));
-    EXPECT_NE(p.color(QPalette::ToolTipBase), p.color(QPalette::Base));
-    EXPECT_NE(p.color(QPalette::Highlight), p.color(QPalette::Base));
-}
 
 // What the user sees: a line's pixels; frames and bars outlined on all four
 // sides in the text colour, a bar light grey inside, a frame showing the

@@ -76,28 +76,6 @@ TEST_F(MessagePlaceTest, CalculationFailureStandsAboveTheResults) {
     EXPECT_EQ(messageLabels().front()->text().toStdString(), "Die Spielzeit darf nicht 0 sein.");
 }
 
-// With several fields marked, the message belongs to the first in the order
-// they are checked (Text1 before Text9 before Text14): it says what that
-// field needs and stands at it, below it (there is room below).
-TEST_F(MessagePlaceTest, MessageStandsAtTheFirstMarkedFieldWithItsText) {
-    replaceText(field("Text1"), "x");
-    replaceText(field("Text9"), "zwei");
-    replaceText(field("Text14"), "-");
-    click(control<QPushButton>("Command1"));
-    for (const char* name : {"Text1", "Text9", "Text14"}) {
-        EXPECT_TRUE(program_.form.reports.isMarked(name)) << name;
-    }
-    const std::vector<const QLabel*> shown = messageLabels();
-    ASSERT_EQ(shown.size(), 1u);
-    EXPECT_EQ(shown.front()->text().toStdString(),
-              "Bitte eine ganze Zahl von 1 bis 620 Minuten eingeben");
-    expectTextFits(shown.front());
-    const QRect message = placeOf(shown.front());
-    const QRect first = placeOf(field("Text1"));
-    EXPECT_EQ(message.left(), first.left());
-    EXPECT_GT(message.top(), first.bottom()) << "below the field, where there is room";
-}
-
 // Every field in sight that a report can mark, with input it refuses. Each
 // message leaves every input, list, button, the slider and every label in
 // sight, its own field too: it stands in the inputs' panel above the slider,
