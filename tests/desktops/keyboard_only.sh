@@ -11,9 +11,7 @@
 set -euo pipefail
 . "$(dirname "$(readlink -f "$0")")/session.sh"
 
-(($# == 3)) || fail "usage: keyboard_only.sh PROGRAM bare|openbox OUT_DIR"
-program=$1 mode=$2 session_shots=$3/$2
-session_test="keyboard_only ($mode)"
+program=$1 mode=$2 session_shots=$3/$2 session_test="keyboard_only ($2)"
 SESSION_WAIT=15
 session_need xdotool xwininfo
 mkdir -p "$session_shots"
@@ -31,13 +29,15 @@ focus_in() {
     return 1
 }
 
-# wait_for WHAT COMMAND...: waits until the command succeeds.
-wait_for() {
-    session_wait_for "$SESSION_WAIT" "${@:2}" || fail "$1: not within $SESSION_WAIT s"
-}
-
-key() {
-    xdotool key --delay 120 "$@"
+# after WHAT TITLE WINDOW: waits until, after WHAT, the window of that title
+# shows, the program's other window does not, and it has the keyboard.
+after() {
+    local other=$session_about_title
+    [[ $2 != "$other" ]] || other=$session_main_title
+    session_wait_for "$SESSION_WAIT" session_showing "$2" &&
+        session_wait_for "$SESSION_WAIT" session_gone "$other" &&
+        session_wait_for "$SESSION_WAIT" focus_in "$3" ||
+        fail "after $1, \"$2\" alone does not show with the keyboard within $SESSION_WAIT s"
 }
 
 client=578x264
@@ -49,7 +49,6 @@ else
     session_x11
 fi
 session_start "$session_shots/program.log" "$program"
-
 main=$(session_window "$session_main_title")
 [[ $(session_client_size "$main") == "$client" ]] ||
     fail "the client area is $(session_client_size "$main"), expected $client"
@@ -57,27 +56,19 @@ main=$(session_window "$session_main_title")
 # 1280 x 800 screen.
 [[ $mode == openbox || $(session_client_origin "$main") == "351 268" ]] ||
     fail "the window stands at $(session_client_origin "$main"), not centred at 351 268"
-wait_for "the keyboard on the main window at start" focus_in "$main"
+after "the start" "$session_main_title" "$main"
 
 # Text1 -> Text3 -> Berechnen -> Text8 -> slider -> Exit -> About.
-key Tab Tab Tab Tab Tab Tab space
+xdotool key --delay 120 Tab Tab Tab Tab Tab Tab space
 about=$(session_window "$session_about_title")
-wait_for "the main window hidden" session_gone "$session_main_title"
-wait_for "the keyboard on the About window" focus_in "$about"
-
-key space
-wait_for "the main window back after Space on OK" session_showing "$session_main_title"
-wait_for "About hidden" session_gone "$session_about_title"
-wait_for "the keyboard back on the main window after OK" focus_in "$main"
+after "Space on \"About\"" "$session_about_title" "$about"
+xdotool key space
+after "Space on \"OK\"" "$session_main_title" "$main"
 # The focus is back on "About": Space opens it again.
-key space
-wait_for "About opened again by Space on the button that had the focus" \
-    session_showing "$session_about_title"
-wait_for "the keyboard on the About window again" focus_in "$about"
-
-key Return
-wait_for "the main window back after Enter on OK" session_showing "$session_main_title"
-wait_for "the keyboard back on the main window after Enter" focus_in "$main"
-key shift+Tab KP_Enter
+xdotool key space
+after "Space on the button that had the focus" "$session_about_title" "$about"
+xdotool key Return
+after "Enter on \"OK\"" "$session_main_title" "$main"
+xdotool key --delay 120 shift+Tab KP_Enter
 session_ended "the keypad's Enter on \"Exit\""
 echo "keyboard_only ($mode): About and back twice, the focus returned each time, Exit by keypad Enter"
