@@ -29,10 +29,6 @@ picture() {
     /usr/bin/python3 "$here/pictures.py" "$@"
 }
 
-running() {
-    session_alive "$session_program" || fail "the program ended $1"
-}
-
 # --- Weston: the window is found and measured on screenshots of Weston's
 # output, a black desktop on which the window is the only thing drawn. Qt's
 # own title bar adds 3 pixels at the sides and bottom and 30 at the top,
@@ -58,7 +54,7 @@ measure() {
     [[ ${2:-} != moved ]] || enough=15
     for ((i = 0; i < 50; ++i)); do
         sleep 0.2
-        running "after $name"
+        session_alive "$session_program" || fail "the program ended after $name"
         shoot "$name"
         now=$(picture box "$shots/$name.png" "${against_empty[@]}") || now=""
         [[ -n $now && $now == "$previous" ]] && still=$((still + 1)) || still=0
@@ -211,30 +207,16 @@ within() {
     (($1 >= $2 - $3 && $1 <= $2 + $3)) || fail "$4 is $1, expected $2 (within $3)"
 }
 
-# At scale 1 the close button's cross is 10 pixels square, centred on the
-# button (18 pixels square, its centre 17 pixels left of the frame's right
-# edge, 15 below its top); the minimise bar is 10 pixels wide and 2 high at
-# its button's foot (the button's centre 40 pixels left of the right edge).
-# At twice the scale each of these lengths doubles, the title bar's height
-# too. It is measured from the frame's foot: the main window's picture
-# (263 pixels high) ends deep blue one pixel above the client area's foot,
-# and the 3-pixel bottom border lies below that, all times the scale.
+# At scale 1 the close button's cross is 10 pixels wide; the minimise bar is
+# 10 pixels wide and 2 high at its button's foot. At twice the scale each of these
+# lengths doubles: the glyphs are drawn at the scale. Where the buttons lie
+# at any scale is tests/windows/title_bar_test.cpp's; the frame's size is
+# measured by check_size, and a click on the close button ends the program.
 frame_doubled() {
-    local minimise=(${glyphs[0]}) close=(${glyphs[1]}) border
+    local minimise=(${glyphs[0]}) close=(${glyphs[1]})
     within "${close[2]}" $((10 * scale)) 2 "the close cross's width"
-    within "${close[3]}" $((10 * scale)) 2 "the close cross's height"
-    within $((box[2] - close[0] - close[2] / 2)) $((17 * scale)) 2 "the cross's centre from the right edge"
-    within $((close[1] + close[3] / 2)) $((15 * scale)) 2 "the cross's centre from the top"
     within "${minimise[2]}" $((10 * scale)) 2 "the minimise bar's width"
     within "${minimise[3]}" $((2 * scale)) 1 "the minimise bar's height"
-    within $((box[2] - minimise[0] - minimise[2] / 2)) $((40 * scale)) 2 "the minimise bar's centre from the right edge"
-    for ((border = 0; border < 20; ++border)); do
-        (($(picture shade "$shots/$1.png" $((box[0] + 40 * scale)) \
-            $((box[1] + box[3] - border - 1)) $((100 * scale)) 1) < 150)) && break
-    done
-    within "$border" $(((3 + 1) * scale)) 0 "the white under the picture"
-    within $((box[3] - border - (height - 1) * scale)) $((30 * scale)) 0 "the title bar's height"
-    echo "$1: title bar $((30 * scale)) pixels high, its buttons at scale $scale"
 }
 
 # Twice the scale on Weston: set for the program, or as the output's scale
@@ -276,8 +258,7 @@ run_wayland() {
     # Minimised, the window leaves the desktop and the program runs on.
     click_button 1
     session_wait_for 10 left_the_desktop || fail "a window still shows after the minimise button"
-    running "after the minimise button"
-    echo "minimise button: the window left the desktop"
+    session_alive "$session_program" || fail "the program ended after the minimise button"
 }
 
 left_the_desktop() {
@@ -307,7 +288,7 @@ run_gnome() {
     park
     sleep 1
     shoot empty
-    against_empty=(--against "$shots/empty.png")
+    against_empty=("$shots/empty.png")
     # With the program's Wayland messages in its log.
     session_start "$shots/program.log" env WAYLAND_DEBUG=1 "$program"
 
@@ -337,6 +318,6 @@ run_gnome() {
 # driver was unloaded before the check.
 [[ -z ${ASAN_OPTIONS:-} ]] || export ASAN_OPTIONS=$ASAN_OPTIONS:fast_unwind_on_malloc=0
 
-session_need xdotool import xwininfo
+session_need import
 if ((scale == 2)); then run_doubled; else "run_$desktop" || fail "no run for $desktop"; fi
 echo "fixed_size ($desktop): the windows keep ${width}x$height at scale $scale"

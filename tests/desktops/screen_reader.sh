@@ -9,14 +9,11 @@ set -euo pipefail
 here=$(dirname "$(readlink -f "$0")")
 . "$here/session.sh"
 
-(($# == 2)) || fail "usage: screen_reader.sh PROGRAM LOG_DIR"
 program=$1 session_shots=$2 session_test=screen_reader
-readonly python=/usr/bin/python3 # Debian's, with pyatspi
 readonly bus_launcher=/usr/libexec/at-spi-bus-launcher
 session_need dbus-send xdotool "$bus_launcher"
-"$python" -c 'import pyatspi' 2>/dev/null || fail "pyatspi is missing (scripts/setup installs it)"
+rm -rf "$session_shots"
 mkdir -p "$session_shots"
-rm -f "$session_shots"/*
 
 # Whether the AT-SPI bus launcher owns its name; asking it for the address
 # instead would have the session bus start a second one.
@@ -33,4 +30,5 @@ session_wait_for "$SESSION_WAIT" bus_is_up || fail "no AT-SPI bus within $SESSIO
 # A German setting: numbers with a decimal comma.
 LANG=de_DE.UTF-8 LC_ALL='' LC_NUMERIC='' QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 \
     QT_ACCESSIBILITY=1 session_start "$session_shots/program.log" "$program"
-"$python" "$here/screen_reader_client.py" || fail "the reader's checks failed"
+# Debian's python, with pyatspi.
+/usr/bin/python3 "$here/screen_reader_client.py" || fail "the reader's checks failed"

@@ -35,14 +35,10 @@ session_pids=()
 # sanitizer's report starts with its first finding).
 fail() {
     echo "${session_test:-session}: $*" >&2
-    if [[ -s ${session_program_log:-} ]]; then
-        echo "--- the program's output:" >&2
-        grep -v '^$' "$session_program_log" | head -n 60 >&2
-    fi
+    [[ ! -s ${session_program_log:-} ]] || grep -v '^$' "$session_program_log" | sed 's/^/program: /;60q' >&2
     if [[ -n ${session_shots:-} && -n $session_dir ]]; then
         import -window root "$session_shots/failure.png" 2>/dev/null
         cp "$session_dir"/*.log "$session_shots"/ 2>/dev/null
-        echo "--- the screen and the session's logs are in $session_shots" >&2
     fi
     exit 1
 }
@@ -54,9 +50,7 @@ session_end() {
         kill "${session_pids[i]}" 2>/dev/null || true
     done
     wait "${session_pids[@]}" 2>/dev/null || true
-    session_pids=()
     [[ -z $session_dir ]] || rm -rf "$session_dir"
-    session_dir=""
 }
 
 # session_viewable TITLE: prints the id of the viewable top-level X window
@@ -103,10 +97,7 @@ session_alive() {
 
 # session_need TOOL...: fails unless every tool is installed.
 session_need() {
-    local tool
-    for tool in "$@"; do
-        command -v "$tool" >/dev/null || fail "$tool is missing (scripts/setup installs it)"
-    done
+    type -P "$@" >/dev/null || fail "one of $* is missing (scripts/setup installs it)"
 }
 
 # session_start LOG COMMAND...: starts the program under test, its output in
@@ -138,7 +129,7 @@ session_ended() {
 }
 
 session_start_xvfb() {
-    session_need Xvfb dbus-daemon
+    session_need Xvfb dbus-daemon xwininfo xdotool
     session_dir=$(mktemp -d "${TMPDIR:-/tmp}/kelvaro-session.XXXXXX")
     trap session_end EXIT
     trap "exit 143" TERM INT HUP
@@ -188,7 +179,6 @@ locking=false
 animation=none
 close-animation=none
 startup-animation=none
-focus-animation=none
 [input-method]
 path=
 INI
@@ -209,7 +199,6 @@ INI
 session_compositor_up() {
     local name=$1 pid=$2 socket=$3 title=$4 log=$5
     session_pids+=("$pid")
-    session_need xdotool
     session_wait_for "$SESSION_WAIT" test -S "$XDG_RUNTIME_DIR/$socket" ||
         fail "$name made no socket within $SESSION_WAIT s: $(tail -5 "$log")"
     session_wait_for "$SESSION_WAIT" session_output_window "$title" ||
