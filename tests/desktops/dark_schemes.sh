@@ -13,7 +13,7 @@ set -euo pipefail
 . "$(dirname "$(readlink -f "$0")")/session.sh"
 
 scheme=$1 program=$2 shots=$4 layout=$4/layout.tsv session_test="dark_schemes ($1)"
-session_need openbox import convert compare
+session_need openbox convert compare
 rm -rf "$shots"
 mkdir -p "$shots"
 "$3" >"$layout"

@@ -12,7 +12,6 @@ set -euo pipefail
 . "$(dirname "$(readlink -f "$0")")/session.sh"
 
 program=$1 mode=$2 session_shots=$3/$2 session_test="keyboard_only ($2)"
-SESSION_WAIT=15
 mkdir -p "$session_shots"
 rm -f "$session_shots"/*
 

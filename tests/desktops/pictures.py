@@ -52,7 +52,6 @@ def box(image, against=None):
     if columns is None or rows is None:
         return 1
     print(columns[0], rows[0], columns[1] - columns[0], rows[1] - rows[0])
-    return 0
 
 
 def crop(image, x, y, w, h, mode):
@@ -61,14 +60,12 @@ def crop(image, x, y, w, h, mode):
 
 def shade(image, *rect):
     print(round(ImageStat.Stat(crop(image, *rect, "L")).mean[0]))
-    return 0
 
 
 def differ(image, x, y, w, h, other, ox, oy):
     difference = ImageChops.difference(crop(image, x, y, w, h, "RGB"),
                                        crop(Image.open(other), ox, oy, w, h, "RGB")).convert("L")
     print(difference.point(lambda v: 255 if v > 40 else 0).histogram()[255])
-    return 0
 
 
 def is_cross(dark):
@@ -89,9 +86,9 @@ def buttons(image, x, y, width, scale):
     print(", ".join(f"{min(c for c, _ in g) - x} {min(r for _, r in g) - y} "
                     f"{max(c for c, _ in g) - min(c for c, _ in g) + 1} "
                     f"{max(r for _, r in g) - min(r for _, r in g) + 1}" for g in glyphs))
-    return 0
 
 
+# A command that prints its answer exits with status 0 (None).
 if __name__ == "__main__":
     command, image, *rest = sys.argv[1:]
     sys.exit({"box": box, "shade": shade, "differ": differ, "buttons": buttons}[command](

@@ -15,17 +15,14 @@ session_need dbus-send xdotool "$bus_launcher"
 rm -rf "$session_shots"
 mkdir -p "$session_shots"
 
-# Whether the AT-SPI bus launcher owns its name; asking it for the address
-# instead would have the session bus start a second one.
-bus_is_up() {
-    dbus-send --session --print-reply=literal --dest=org.freedesktop.DBus /org/freedesktop/DBus \
-        org.freedesktop.DBus.NameHasOwner string:org.a11y.Bus | grep -q true
-}
-
 session_x11
 "$bus_launcher" --launch-immediately >"$session_dir/at-spi-bus.log" 2>&1 &
 session_pids+=($!)
-session_wait_for "$SESSION_WAIT" bus_is_up || fail "no AT-SPI bus within $SESSION_WAIT s"
+# Whether the AT-SPI bus launcher owns its name; asking it for the address
+# instead would have the session bus start a second one.
+session_wait_for "$SESSION_WAIT" sh -c 'dbus-send --session --print-reply=literal \
+    --dest=org.freedesktop.DBus /org/freedesktop/DBus org.freedesktop.DBus.NameHasOwner \
+    string:org.a11y.Bus | grep -q true' || fail "no AT-SPI bus within $SESSION_WAIT s"
 
 # A German setting: numbers with a decimal comma.
 LANG=de_DE.UTF-8 LC_ALL='' LC_NUMERIC='' QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 \

@@ -91,8 +91,7 @@ def wait_until(predicate, what, seconds=20):
     end = time.monotonic() + seconds
     while time.monotonic() < end:
         try:
-            value = predicate()
-            if value:
+            if value := predicate():
                 return value
         except Exception:  # the tree may be changing under the query
             pass
@@ -139,8 +138,7 @@ def press(window, name):
 
 def check_tree(window):
     nodes = children(window)
-    assert [n.getIndexInParent() for n in nodes] == list(range(len(nodes))), \
-        "the children do not know their places"
+    assert [n.getIndexInParent() for n in nodes] == list(range(len(nodes))), "children's places"
     captions = sorted(n.name for n in nodes if role_of(n) == LABEL and n.name in CAPTIONS)
     assert captions == CAPTIONS, f"the captions are {captions}"
     assert results_read(window, AT_START), "the results at start"
@@ -245,8 +243,7 @@ def main():
         print(f"screen reader: {step.__name__} OK")
 
 
-if __name__ == "__main__":
-    try:
-        main()
-    except AssertionError as failure:
-        sys.exit(f"screen reader: {failure}")
+try:
+    main()
+except AssertionError as failure:
+    sys.exit(f"screen reader: {failure}")

@@ -104,8 +104,7 @@ session_need() {
 # LOG (session_program_log); sets session_program to its process id.
 session_start() {
     session_program_log=$1
-    shift
-    "$@" >"$session_program_log" 2>&1 &
+    "${@:2}" >"$session_program_log" 2>&1 &
     session_program=$!
     session_pids+=("$session_program")
 }
@@ -129,7 +128,7 @@ session_ended() {
 }
 
 session_start_xvfb() {
-    session_need Xvfb dbus-daemon xwininfo xdotool
+    session_need Xvfb dbus-daemon xwininfo xdotool import
     session_dir=$(mktemp -d "${TMPDIR:-/tmp}/kelvaro-session.XXXXXX")
     trap session_end EXIT
     trap "exit 143" TERM INT HUP
@@ -169,19 +168,9 @@ session_wayland() {
     # the only thing on the output that is not black, and is shown at once.
     # No on-screen keyboard either, which Weston shows for a focused text
     # field once the window is mapped anew.
-    cat >"$session_dir/weston.ini" <<'INI'
-[core]
-idle-time=0
-[shell]
-background-color=0xff000000
-panel-position=none
-locking=false
-animation=none
-close-animation=none
-startup-animation=none
-[input-method]
-path=
-INI
+    printf '%s\n' '[core]' idle-time=0 '[shell]' background-color=0xff000000 panel-position=none \
+        locking=false animation=none close-animation=none startup-animation=none \
+        '[input-method]' path= >"$session_dir/weston.ini"
     local socket=kelvaro-wl-$$
     weston --backend=x11-backend.so --use-pixman --socket="$socket" \
         --config="$session_dir/weston.ini" \
