@@ -80,8 +80,9 @@ check_size() {
 # was seen to drift some 50 pixels beside the X pointer, so that clicks
 # missed their buttons.
 park() {
-    local output=($(session_client_size "$session_output" | tr x ' '))
-    xdotool mousemove $((output[0] + 20)) $((output[1] + 20))
+    local wide high
+    IFS=x read -r wide high < <(session_client_size "$session_output")
+    xdotool mousemove $((wide + 20)) $((high + 20))
 }
 
 # Clicks at a point of the output: the pointer comes in from the parked
