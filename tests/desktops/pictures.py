@@ -2,7 +2,7 @@
 # pictures.py COMMAND IMAGE ...: what the fixed-size runs read from their
 # screenshots (tests/desktops/fixed_size.sh).
 #
-#   box IMAGE [--against EMPTY]
+#   box IMAGE [EMPTY]
 #       "X Y WIDTH HEIGHT" of the smallest rectangle holding the pixels that
 #       are not black (or, against EMPTY, that differ from that picture of
 #       the desktop without the window, for a desktop with a background of
@@ -23,13 +23,14 @@
 #       scale it is drawn at, by which every length here is multiplied.
 #       Prints the number of separate groups of dark pixel columns in the
 #       bar's last 90 pixels, left of its 3-pixel border, then "cross" when
-#       the last of them (close) is a cross: dark in each corner quarter of
-#       its box, as one stroke alone is not. A button is a dark glyph (a
+#       the last of them (close) is a cross: dark in both top corners of
+#       its box, as one diagonal stroke alone is not. A button is a dark glyph (a
 #       cross, a bar, a box) on the light bar, and the caption, centred, ends
 #       well before that stretch. A second line gives the box of each group's
 #       dark pixels, "LEFT TOP WIDTH HEIGHT" from the frame's top-left
 #       corner, separated by commas.
 import sys
+from itertools import groupby
 
 from PIL import Image, ImageChops, ImageStat
 
@@ -51,7 +52,6 @@ def box(image, against=None):
     if columns is None or rows is None:
         return 1
     print(columns[0], rows[0], columns[1] - columns[0], rows[1] - rows[0])
-    return 0
 
 
 def crop(image, x, y, w, h, mode):
@@ -60,36 +60,18 @@ def crop(image, x, y, w, h, mode):
 
 def shade(image, *rect):
     print(round(ImageStat.Stat(crop(image, *rect, "L")).mean[0]))
-    return 0
 
 
 def differ(image, x, y, w, h, other, ox, oy):
     difference = ImageChops.difference(crop(image, x, y, w, h, "RGB"),
                                        crop(Image.open(other), ox, oy, w, h, "RGB")).convert("L")
     print(difference.point(lambda v: 255 if v > 40 else 0).histogram()[255])
-    return 0
-
-
-def runs(columns):
-    # The runs of dark columns, as (first, last) indexes.
-    found, start = [], None
-    for i, dark in enumerate(columns + [False]):
-        if dark and start is None:
-            start = i
-        elif not dark and start is not None:
-            found.append((start, i - 1))
-            start = None
-    return found
 
 
 def is_cross(dark):
-    cols, rows = [c for c, _ in dark], [r for _, r in dark]
-    mid_c, mid_r = (min(cols) + max(cols)) / 2, (min(rows) + max(rows)) / 2
-    reach_c, reach_r = (max(cols) - min(cols)) / 4, (max(rows) - min(rows)) / 4
-    # Away from the middle, where a thick stroke alone touches every quarter.
-    quarters = {(c < mid_c, r < mid_r) for c, r in dark
-                if abs(c - mid_c) > reach_c and abs(r - mid_r) > reach_r}
-    return len(quarters) == 4
+    # Dark in both top corners of its box, as one diagonal stroke alone is not.
+    left, right, top = min(c for c, _ in dark), max(c for c, _ in dark), min(r for _, r in dark)
+    return all(any(abs(c - x) <= 1 and r <= top + 1 for c, r in dark) for x in (left, right))
 
 
 def buttons(image, x, y, width, scale):
@@ -97,22 +79,17 @@ def buttons(image, x, y, width, scale):
     x, y, width, scale = int(x), int(y), int(width), float(scale)
     first = x + width - round(93 * scale)
     rows = range(y + round(2 * scale), y + round(28 * scale))
-    columns = [any(grey.getpixel((c, r)) < 100 for r in rows)
-               for c in range(first, x + width - round(3 * scale))]
-    glyphs = [[(c, r) for c in range(first + left, first + right + 1) for r in rows
-               if grey.getpixel((c, r)) < 100] for left, right in runs(columns)]
+    dark = [[(c, r) for r in rows if grey.getpixel((c, r)) < 100]
+            for c in range(first, x + width - round(3 * scale))]
+    glyphs = [sum(run, []) for found, run in groupby(dark, bool) if found]
     print(len(glyphs), "cross" if glyphs and is_cross(glyphs[-1]) else "no-cross")
-    boxes = []
-    for dark in glyphs:
-        cols, tops = [c for c, _ in dark], [r for _, r in dark]
-        boxes.append(f"{min(cols) - x} {min(tops) - y} "
-                     f"{max(cols) - min(cols) + 1} {max(tops) - min(tops) + 1}")
-    print(", ".join(boxes))
-    return 0
+    print(", ".join(f"{min(c for c, _ in g) - x} {min(r for _, r in g) - y} "
+                    f"{max(c for c, _ in g) - min(c for c, _ in g) + 1} "
+                    f"{max(r for _, r in g) - min(r for _, r in g) + 1}" for g in glyphs))
 
 
+# A command that prints its answer exits with status 0 (None).
 if __name__ == "__main__":
     command, image, *rest = sys.argv[1:]
-    rest = [r for r in rest if r != "--against"]
     sys.exit({"box": box, "shade": shade, "differ": differ, "buttons": buttons}[command](
         Image.open(image), *rest))

@@ -9,28 +9,23 @@ set -euo pipefail
 here=$(dirname "$(readlink -f "$0")")
 . "$here/session.sh"
 
-(($# == 2)) || fail "usage: screen_reader.sh PROGRAM LOG_DIR"
 program=$1 session_shots=$2 session_test=screen_reader
-readonly python=/usr/bin/python3 # Debian's, with pyatspi
 readonly bus_launcher=/usr/libexec/at-spi-bus-launcher
 session_need dbus-send xdotool "$bus_launcher"
-"$python" -c 'import pyatspi' 2>/dev/null || fail "pyatspi is missing (scripts/setup installs it)"
+rm -rf "$session_shots"
 mkdir -p "$session_shots"
-rm -f "$session_shots"/*
-
-# Whether the AT-SPI bus launcher owns its name; asking it for the address
-# instead would have the session bus start a second one.
-bus_is_up() {
-    dbus-send --session --print-reply=literal --dest=org.freedesktop.DBus /org/freedesktop/DBus \
-        org.freedesktop.DBus.NameHasOwner string:org.a11y.Bus | grep -q true
-}
 
 session_x11
 "$bus_launcher" --launch-immediately >"$session_dir/at-spi-bus.log" 2>&1 &
 session_pids+=($!)
-session_wait_for "$SESSION_WAIT" bus_is_up || fail "no AT-SPI bus within $SESSION_WAIT s"
+# Whether the AT-SPI bus launcher owns its name; asking it for the address
+# instead would have the session bus start a second one.
+session_wait_for "$SESSION_WAIT" sh -c 'dbus-send --session --print-reply=literal \
+    --dest=org.freedesktop.DBus /org/freedesktop/DBus org.freedesktop.DBus.NameHasOwner \
+    string:org.a11y.Bus | grep -q true' || fail "no AT-SPI bus within $SESSION_WAIT s"
 
 # A German setting: numbers with a decimal comma.
 LANG=de_DE.UTF-8 LC_ALL='' LC_NUMERIC='' QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 \
     QT_ACCESSIBILITY=1 session_start "$session_shots/program.log" "$program"
-"$python" "$here/screen_reader_client.py" || fail "the reader's checks failed"
+# Debian's python, with pyatspi.
+/usr/bin/python3 "$here/screen_reader_client.py" || fail "the reader's checks failed"

@@ -4,12 +4,12 @@
 #   session_wayland         Weston nested on Xvfb through its X11 backend
 #   session_gnome           GNOME's compositor (mutter) nested on Xvfb, Wayland only
 # Each exports DISPLAY (the Xvfb display; with Weston or mutter it holds the
-# compositor's output window, where xdotool clicks and screenshots are taken)
-# and DBUS_SESSION_BUS_ADDRESS (a session bus of its own, as a desktop has:
-# without one, the first program on the display would start a bus for the
-# display, which outlives the test); the Wayland sessions also export
-# WAYLAND_DISPLAY and XDG_RUNTIME_DIR, and set session_output to the
-# compositor's output window, which has the X keyboard focus. A test adds the
+# compositor's output window, where xdotool clicks and screenshots are taken),
+# XDG_RUNTIME_DIR and DBUS_SESSION_BUS_ADDRESS (a session bus of its own, as
+# a desktop has: without one, the first program on the display would start a
+# bus for the display, which outlives the test); the Wayland sessions also
+# export WAYLAND_DISPLAY, and set session_output to the compositor's output
+# window, which has the X keyboard focus. A test adds the
 # processes it starts to session_pids. Every process started is ended, and
 # the scratch directory removed, when the shell exits (an EXIT trap; a test
 # that sets its own should call session_end from it). Every wait is bounded
@@ -32,39 +32,25 @@ session_dir=""
 session_pids=()
 
 # fail MESSAGE: ends the test, saying what the program printed (a
-# sanitizer's report starts with its first finding). A test may have its
-# own; session_fail ends the test also where that one goes on.
+# sanitizer's report starts with its first finding).
 fail() {
     echo "${session_test:-session}: $*" >&2
-    if [[ -s ${session_program_log:-} ]]; then
-        echo "--- the program's output:" >&2
-        grep -v '^$' "$session_program_log" | head -n 60 >&2
-    fi
+    [[ ! -s ${session_program_log:-} ]] || grep -v '^$' "$session_program_log" | sed 's/^/program: /;60q' >&2
     if [[ -n ${session_shots:-} && -n $session_dir ]]; then
         import -window root "$session_shots/failure.png" 2>/dev/null
         cp "$session_dir"/*.log "$session_shots"/ 2>/dev/null
-        echo "--- the screen and the session's logs are in $session_shots" >&2
     fi
     exit 1
 }
-session_fail() {
-    fail "$@"
-    exit 1
-}
-
+# Also from a script that runs with errexit: a process that has ended
+# already must not stop the rest.
 session_end() {
     local i
-    # Also from a script that runs with errexit: a process that has ended
-    # already must not stop the rest.
     for ((i = ${#session_pids[@]} - 1; i >= 0; --i)); do
         kill "${session_pids[i]}" 2>/dev/null || true
     done
-    for ((i = ${#session_pids[@]} - 1; i >= 0; --i)); do
-        wait "${session_pids[i]}" 2>/dev/null || true
-    done
-    session_pids=()
+    wait "${session_pids[@]}" 2>/dev/null || true
     [[ -z $session_dir ]] || rm -rf "$session_dir"
-    session_dir=""
 }
 
 # session_viewable TITLE: prints the id of the viewable top-level X window
@@ -96,9 +82,13 @@ session_wait_for() {
     return 1
 }
 
-# The screen position of an X11 window's client area, "x y".
+# The screen position of an X11 window's client area, "X Y", and its size,
+# "WIDTHxHEIGHT".
 session_client_origin() {
     xwininfo -id "$1" | awk '/Absolute upper-left X:/ {x = $4} /Absolute upper-left Y:/ {y = $4} END {print x, y}'
+}
+session_client_size() {
+    xwininfo -id "$1" | awk '/^ *Width:/ {w = $2} /^ *Height:/ {h = $2} END {print w "x" h}'
 }
 
 session_alive() {
@@ -107,85 +97,54 @@ session_alive() {
 
 # session_need TOOL...: fails unless every tool is installed.
 session_need() {
-    local tool
-    for tool in "$@"; do
-        command -v "$tool" >/dev/null || session_fail "$tool is missing (scripts/setup installs it)"
-    done
+    type -P "$@" >/dev/null || fail "one of $* is missing (scripts/setup installs it)"
 }
 
 # session_start LOG COMMAND...: starts the program under test, its output in
 # LOG (session_program_log); sets session_program to its process id.
 session_start() {
     session_program_log=$1
-    shift
-    "$@" >"$session_program_log" 2>&1 &
+    "${@:2}" >"$session_program_log" 2>&1 &
     session_program=$!
     session_pids+=("$session_program")
 }
 
 # session_window TITLE: waits for the program's viewable window of that
-# title and prints its id; fails when the program ends first or after
-# SESSION_WAIT seconds.
+# title and prints its id; fails after SESSION_WAIT seconds.
 session_window() {
-    local i id
-    for ((i = 0; i < SESSION_WAIT * 10; ++i)); do
-        session_alive "$session_program" || session_fail "the program ended before \"$1\" showed"
-        id=$(session_viewable "$1")
-        if [[ -n $id ]]; then
-            echo "$id"
-            return 0
-        fi
-        sleep 0.1
-    done
-    session_fail "no window \"$1\" within $SESSION_WAIT s"
+    session_wait_for "$SESSION_WAIT" session_showing "$1" || fail "no window \"$1\" within $SESSION_WAIT s"
+    session_viewable "$1"
 }
 
 # session_ended WHAT: waits up to SESSION_WAIT seconds for the program to
 # end after WHAT, with status 0; fails otherwise.
 session_ended() {
-    local i status=124
-    for ((i = 0; i < SESSION_WAIT * 10 && status == 124; ++i)); do
-        if session_alive "$session_program"; then
-            sleep 0.1
-        else
-            wait "$session_program" && status=0 || status=$?
-        fi
-    done
-    ((status != 124)) || session_fail "$1 did not end the program"
-    ((status == 0)) || session_fail "the program ended with status $status after $1"
+    local status=0
+    session_wait_for "$SESSION_WAIT" eval '! session_alive "$session_program"' ||
+        fail "$1 did not end the program"
+    wait "$session_program" || status=$?
+    ((status == 0)) || fail "the program ended with status $status after $1"
     echo "$1: the program ended with status 0"
 }
 
-# The size of an X11 window's client area, "WIDTHxHEIGHT".
-session_client_size() {
-    xwininfo -id "$1" | awk '/^ *Width:/ {w = $2} /^ *Height:/ {h = $2} END {print w "x" h}'
-}
-
 session_start_xvfb() {
-    local fd_file
-    session_need Xvfb xdpyinfo
+    session_need Xvfb dbus-daemon xwininfo xdotool import
     session_dir=$(mktemp -d "${TMPDIR:-/tmp}/kelvaro-session.XXXXXX")
     trap session_end EXIT
     trap "exit 143" TERM INT HUP
-    fd_file=$session_dir/display
-    # Xvfb picks a free display itself and writes its number.
+    # Xvfb picks a free display itself and writes its number once it serves it.
     Xvfb -displayfd 3 -screen 0 "${SESSION_SIZE}x24" -nolisten tcp -noreset \
-        3>"$fd_file" >"$session_dir/xvfb.log" 2>&1 &
+        3>"$session_dir/display" >"$session_dir/xvfb.log" 2>&1 &
     session_pids+=($!)
-    session_wait_for "$SESSION_WAIT" test -s "$fd_file" ||
-        session_fail "Xvfb gave no display within $SESSION_WAIT s: $(cat "$session_dir/xvfb.log")"
-    export DISPLAY=:$(head -n1 "$fd_file")
-    session_wait_for "$SESSION_WAIT" xdpyinfo || session_fail "display $DISPLAY does not answer"
-    session_start_bus
-}
-
-session_start_bus() {
-    session_need dbus-daemon
+    session_wait_for "$SESSION_WAIT" test -s "$session_dir/display" ||
+        fail "Xvfb gave no display within $SESSION_WAIT s: $(cat "$session_dir/xvfb.log")"
+    export DISPLAY=:$(head -n1 "$session_dir/display") XDG_RUNTIME_DIR=$session_dir/runtime
+    mkdir -m 0700 "$XDG_RUNTIME_DIR"
     dbus-daemon --session --nofork --address="unix:path=$session_dir/bus" \
         --print-address=3 3>"$session_dir/bus.address" >"$session_dir/dbus.log" 2>&1 &
     session_pids+=($!)
     session_wait_for "$SESSION_WAIT" test -s "$session_dir/bus.address" ||
-        session_fail "the session bus did not start within $SESSION_WAIT s"
+        fail "the session bus did not start within $SESSION_WAIT s"
     export DBUS_SESSION_BUS_ADDRESS=$(head -n1 "$session_dir/bus.address")
 }
 
@@ -193,12 +152,11 @@ session_x11() {
     session_start_xvfb
     if [[ ${1:-} == openbox ]]; then
         session_need openbox
-        [[ -r /etc/xdg/openbox/rc.xml ]] || session_fail "openbox has no configuration (scripts/setup installs it)"
         # The configuration Debian installs, whatever the home directory holds.
         openbox --sm-disable --config-file /etc/xdg/openbox/rc.xml >"$session_dir/openbox.log" 2>&1 &
         session_pids+=($!)
         session_wait_for "$SESSION_WAIT" sh -c "xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'" ||
-            session_fail "openbox did not start within $SESSION_WAIT s: $(cat "$session_dir/openbox.log")"
+            fail "openbox did not start within $SESSION_WAIT s: $(cat "$session_dir/openbox.log")"
     fi
     export QT_QPA_PLATFORM=xcb
 }
@@ -206,26 +164,13 @@ session_x11() {
 session_wayland() {
     session_need weston
     session_start_xvfb
-    export XDG_RUNTIME_DIR=$session_dir/runtime
-    mkdir -m 0700 "$XDG_RUNTIME_DIR"
     # A plain black desktop without panel or animations: a window is then
     # the only thing on the output that is not black, and is shown at once.
     # No on-screen keyboard either, which Weston shows for a focused text
     # field once the window is mapped anew.
-    cat >"$session_dir/weston.ini" <<'INI'
-[core]
-idle-time=0
-[shell]
-background-color=0xff000000
-panel-position=none
-locking=false
-animation=none
-close-animation=none
-startup-animation=none
-focus-animation=none
-[input-method]
-path=
-INI
+    printf '%s\n' '[core]' idle-time=0 '[shell]' background-color=0xff000000 panel-position=none \
+        locking=false animation=none close-animation=none startup-animation=none \
+        '[input-method]' path= >"$session_dir/weston.ini"
     local socket=kelvaro-wl-$$
     weston --backend=x11-backend.so --use-pixman --socket="$socket" \
         --config="$session_dir/weston.ini" \
@@ -243,17 +188,14 @@ INI
 session_compositor_up() {
     local name=$1 pid=$2 socket=$3 title=$4 log=$5
     session_pids+=("$pid")
-    session_need xdotool
     session_wait_for "$SESSION_WAIT" test -S "$XDG_RUNTIME_DIR/$socket" ||
-        session_fail "$name made no socket within $SESSION_WAIT s: $(tail -5 "$log")"
+        fail "$name made no socket within $SESSION_WAIT s: $(tail -5 "$log")"
     session_wait_for "$SESSION_WAIT" session_output_window "$title" ||
-        session_fail "$name's output window did not show within $SESSION_WAIT s"
-    session_alive "$pid" || session_fail "$name ended: $(tail -5 "$log")"
+        fail "$name's output window did not show within $SESSION_WAIT s"
     session_output=$(session_output_window "$title")
     xdotool windowfocus --sync "$session_output" ||
-        session_fail "the keyboard could not be given to $name's output window"
-    export WAYLAND_DISPLAY=$socket
-    export QT_QPA_PLATFORM=wayland
+        fail "the keyboard could not be given to $name's output window"
+    export WAYLAND_DISPLAY=$socket QT_QPA_PLATFORM=wayland
 }
 
 # session_output_window TITLE: prints the id of the top-level X11 window
@@ -268,10 +210,8 @@ session_output_window() {
 # viewer's input. It shows its own background, and draws the pointer into
 # its output.
 session_gnome() {
-    command -v mutter >/dev/null || session_fail "mutter is missing (scripts/setup installs it)"
+    session_need mutter
     session_start_xvfb
-    export XDG_RUNTIME_DIR=$session_dir/runtime
-    mkdir -m 0700 "$XDG_RUNTIME_DIR"
     local socket=kelvaro-gnome-$$
     if mutter --help 2>&1 | grep -q -- --nested; then
         MUTTER_DEBUG_DUMMY_MODE_SPECS=$SESSION_WESTON_SIZE \
@@ -285,7 +225,7 @@ session_gnome() {
     pipewire >"$session_dir/pipewire.log" 2>&1 &
     session_pids+=($!)
     session_wait_for "$SESSION_WAIT" test -S "$XDG_RUNTIME_DIR/pipewire-0" ||
-        session_fail "PipeWire made no socket within $SESSION_WAIT s"
+        fail "PipeWire made no socket within $SESSION_WAIT s"
     wireplumber >"$session_dir/wireplumber.log" 2>&1 &
     session_pids+=($!)
     mutter --wayland --devkit --no-x11 --wayland-display="$socket" \
@@ -310,7 +250,7 @@ session_devkit_fit() {
             if ((view[2] == wide && view[3] == high)); then
                 xdotool windowmove "$session_output" $((-view[0])) $((-view[1]))
                 sleep 0.5
-                if session_devkit_fitted "$shot"; then
+                if [[ $(session_devkit_view "$shot" root) == "0 0 $wide $high" ]]; then
                     session_output=$(xwininfo -root | awk '/Window id:/ {print $4}')
                     return 0
                 fi
@@ -322,7 +262,7 @@ session_devkit_fit() {
         fi
         sleep 0.5
     done
-    session_fail "the development kit's monitor is not $SESSION_WESTON_SIZE at the screen's corner (${view[*]})"
+    fail "the development kit's monitor is not $SESSION_WESTON_SIZE at the screen's corner (${view[*]})"
 }
 
 # session_devkit_view SHOT: the place and size of the monitor in the viewer
@@ -339,8 +279,4 @@ if not box:
     sys.exit(1)
 print(box[0], box[1], box[2] - box[0], box[3] - box[1])
 PY
-}
-
-session_devkit_fitted() {
-    [[ $(session_devkit_view "$1" root) == "0 0 ${SESSION_WESTON_SIZE%x*} ${SESSION_WESTON_SIZE#*x}" ]]
 }
