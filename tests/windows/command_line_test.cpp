@@ -58,8 +58,6 @@ const ArgumentsRow kArgumentRows[] = {
      "offscreen"},
     {"display", {"--display", ":5"}, Request::start, "", "", ":5"},
     {"own_option_after_joined_value", {"--style=Fusion", "--help"}, Request::help},
-    {"flags", {"--reverse", "--nograb", "--dograb", "--widgetcount", "--testability", "--qdebug"},
-     Request::start},
     {"every_value_option",
      {"--platformpluginpath", "p", "--platformtheme", "t", "--qwindowgeometry", "1x1",
       "--geometry", "1x1", "--qwindowtitle", "t", "--title", "t", "--qwindowicon", "i", "--icon",
@@ -73,7 +71,6 @@ const ArgumentsRow kArgumentRows[] = {
     {"platform_read_before_style", {"-style", "-platform", "offscreen"}, Request::start, "",
      "offscreen"},
     // Plain arguments and the end of options.
-    {"plain_arguments", {"film.mpg", "-", ""}, Request::start},
     {"double_dash_ends_own_options", {"--", "--version", "--frobnicate"}, Request::start},
     {"qt_still_reads_after_double_dash", {"--", "-platform", "offscreen"}, Request::start, "",
      "offscreen"},

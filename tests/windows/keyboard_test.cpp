@@ -272,27 +272,17 @@ TEST_P(PopupTest, OpensOnTheItemTheFieldShows) {
     EXPECT_TRUE(combo->view()->viewport()->rect().contains(
         combo->view()->visualRect(combo->view()->currentIndex())))
         << "the row is in sight";
-    EXPECT_EQ(combo->lineEdit()->text(), shown);
-    EXPECT_EQ(combo->currentIndex(), chosen);
-    EXPECT_EQ(choices.count(), 0);
     type(Qt::Key_Down);
     EXPECT_EQ(combo->view()->currentIndex().row(), c.highlighted + 1);
     EXPECT_EQ(combo->currentIndex(), chosen);
-    EXPECT_EQ(text(c.handlerField), handled) << "nothing chosen while moving";
+    EXPECT_EQ(choices.count(), 0) << "nothing chosen while moving";
 
     type(escape ? Qt::Key_Escape : Qt::Key_Return);
     EXPECT_FALSE(combo->view()->isVisible());
-    if (escape) {
-        EXPECT_EQ(choices.count(), 0);
-        EXPECT_EQ(combo->currentIndex(), chosen);
-        EXPECT_EQ(combo->lineEdit()->text(), shown);
-        EXPECT_EQ(text(c.handlerField), handled);
-    } else {
-        EXPECT_EQ(choices.count(), 1);
-        EXPECT_EQ(combo->currentIndex(), c.highlighted + 1);
-        EXPECT_EQ(combo->lineEdit()->text(), combo->itemText(c.highlighted + 1));
-        EXPECT_NE(text(c.handlerField), handled) << "the list's handler ran";
-    }
+    EXPECT_EQ(choices.count(), escape ? 0 : 1);
+    EXPECT_EQ(combo->currentIndex(), escape ? chosen : c.highlighted + 1);
+    EXPECT_EQ(combo->lineEdit()->text(), escape ? shown : combo->itemText(c.highlighted + 1));
+    EXPECT_EQ(text(c.handlerField) == handled, escape) << "the list's handler ran on Enter only";
 }
 
 INSTANTIATE_TEST_SUITE_P(Lists, PopupTest,
