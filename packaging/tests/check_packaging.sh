@@ -100,10 +100,8 @@ diff <(printf '%s\n' "${expected[@]}" | sort) <(cd "$work/stage" && find . -type
     fail "installed tree differs from the expected list (< missing, > unexpected)"
 
 # --- the plugin, which the program looks for at ../lib/... from bin/ ---------
-if [[ -n $frame_plugin ]]; then
-    [[ $(file -b "$root/$frame_plugin") == "ELF "*"shared object"* ]] ||
-        fail "$frame_plugin is not a shared object"
-fi
+[[ -z $frame_plugin || $(file -b "$root/$frame_plugin") == "ELF "*"shared object"* ]] ||
+    fail "$frame_plugin is not a shared object"
 
 # --- icons: each PNG has the size of its folder and an alpha channel -----------
 for n in "${sizes[@]}"; do
