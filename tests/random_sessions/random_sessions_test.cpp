@@ -10,7 +10,7 @@ namespace kelvaro {
 namespace {
 
 RC_GTEST_PROP(RandomSessions, KeepEveryInvariantAtEveryStep, ()) {
-    const Session session = *SessionGen::session();
+    const Session session = *sessions();
     SessionRun run(session.separator);
     const std::string failures = run.play(session.moves);
     if (!failures.empty()) {

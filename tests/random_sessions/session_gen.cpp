@@ -2,10 +2,9 @@
 
 #include "calc/audio_bitrate.h"
 #include "calc/disc_type.h"
-#include "calc/form1.h"
-#include "replay_runner.h"
 #include "runtime/text_box.h"
 
+#include <array>
 #include <functional>
 #include <numeric>
 
@@ -16,18 +15,10 @@ namespace {
 namespace gen = rc::gen;
 using rc::Gen;
 using Kind = Move::Kind;
-using Verb = SessionAction::Verb;
 using Texts = std::vector<std::string>;
 
-Texts typedFieldNames() {
-    const Form1 form{NumberFormat()};
-    Texts names;
-    for (const TextBox* field : form.typedFields()) {
-        names.push_back(field->name());
-    }
-    return names;
-}
-
+// The fields the user types into, the playing time first.
+const Texts kTyped{"Text1", "Text9", "Text15", "Text3", "Text14", "Text17"};
 const Texts kUmlauts{"ä", "ö", "ü", "Ä", "Ö", "Ü", "ß", "é", "€", "µ"};
 const Texts kOddities{"\"",      "\\",      "inf", "nan", "-inf",  "Infinity", "NaN",
                       "0x1A",    "1 000",   "½",   "٣",   "\"9\"", "1e",       "--",
@@ -132,7 +123,7 @@ Gen<std::string> keys(const std::string& field, char own) {
                                  fieldText(field, own), gen::inRange(1, 7)));
 }
 
-Gen<Move> with(Kind kind, Verb verb, std::string target, Gen<std::string> text = just(""),
+Gen<Move> with(Kind kind, std::string verb, std::string target, Gen<std::string> text = just(""),
                Gen<int> number = gen::just(0)) {
     return gen::apply(
         [=](std::string t, int n) {
@@ -145,55 +136,50 @@ using TextGen = std::function<Gen<std::string>(const std::string& field)>;
 
 // An action on a typed field, the playing time (the field with the most
 // behaviour) a third of the time, with a text drawn for that field.
-Gen<Move> onField(Kind kind, Verb verb, TextGen text, Gen<int> number = gen::just(0)) {
-    static const Texts typed = typedFieldNames();
-    const Texts others(typed.begin() + 1, typed.end());
-    const Gen<std::string> field =
-        gen::weightedOneOf<std::string>({{1, just(typed.front())}, {2, gen::elementOf(others)}});
+Gen<Move> onField(Kind kind, std::string verb, TextGen text, Gen<int> number = gen::just(0)) {
+    const Gen<std::string> field = gen::weightedOneOf<std::string>(
+        {{1, just(kTyped[0])}, {2, gen::elementOf(Texts(kTyped.begin() + 1, kTyped.end()))}});
     return gen::mapcat(
         field, [=](const std::string& name) { return with(kind, verb, name, text(name), number); });
 }
 
-// A list's text edited, to an item's own text or another: that chooses nothing.
-template <typename Row, std::size_t N>
-Gen<Move> edit(const std::string& list, const std::array<Row, N>& items, char own) {
+template <typename Row, std::size_t N> Texts itemTexts(const std::array<Row, N>& rows) {
     Texts texts;
-    for (const Row& row : items) {
+    for (const Row& row : rows) {
         texts.emplace_back(row.item);
     }
-    return with(Kind::Action, Verb::Edit, list,
-                gen::oneOf(gen::elementOf(texts), fieldText("Text1", own)));
+    return texts;
 }
 
 Gen<Move> move(char own) {
-    const auto& discs = kDiscTypes;
-    const auto& rates = kAudioBitrates;
-    const auto choose = [](const std::string& list, std::size_t items) {
-        return with(Kind::Action, Verb::Choose, list, just(""), gen::inRange<int>(0, items));
+    const Texts discs = itemTexts(kDiscTypes), rates = itemTexts(kAudioBitrates);
+    // A choice, or now and then the list's text edited, to an item's own text
+    // or another: that chooses nothing.
+    const auto list = [own](const std::string& name, const Texts& items) {
+        return gen::weightedOneOf<Move>(
+            {{5, with(Kind::Action, "choose", name, just(""), gen::inRange<int>(0, items.size()))},
+             {1, with(Kind::Action, "edit", name,
+                      gen::oneOf(gen::elementOf(items), fieldText("Text1", own)))}});
     };
     return gen::weightedOneOf<Move>(
-        {{220, onField(Kind::Action, Verb::Set,
-                       [own](const std::string& f) { return fieldText(f, own); })},
-         {220,
-          onField(Kind::Action, Verb::Keys, [own](const std::string& f) { return keys(f, own); })},
-         {300, onField(Kind::FixBadField, Verb::Set, ordinary)},
+        {{220,
+          onField(Kind::Action, "set", [own](const std::string& f) { return fieldText(f, own); })},
+         {220, onField(Kind::Action, "keys", [own](const std::string& f) { return keys(f, own); })},
+         {300, onField(Kind::FixBadField, "set", ordinary)},
          {90, onField(
-                  Kind::Action, Verb::Backspace, [](const std::string&) { return just(""); },
+                  Kind::Action, "backspace", [](const std::string&) { return just(""); },
                   gen::weightedOneOf<int>({{1, gen::just(0)}, {19, gen::inRange(1, 5)}}))},
-         {52, choose("Combo1", discs.size())},
-         {39, choose("Combo2", rates.size())},
-         {39, choose("Combo3", rates.size())},
-         {9, edit("Combo1", discs, own)},
-         {8, edit("Combo2", rates, own)},
-         {8, edit("Combo3", rates, own)},
-         {160, with(Kind::SlideAlong, Verb::Slide, "", just(""),
+         {61, list("Combo1", discs)},
+         {47, list("Combo2", rates)},
+         {47, list("Combo3", rates)},
+         {160, with(Kind::SlideAlong, "slide", "", just(""),
                     gen::weightedOneOf<int>(
                         {{1, gen::element(0, 1000, -1)}, {3, gen::inRange(0, 1001)}}))},
-         {128, with(Kind::Action, Verb::Click, "Command1")},
-         {13, with(Kind::VisitAbout, Verb::Click, "About.Command1")},
-         {8, with(Kind::VisitAbout, Verb::Close, "About")},
-         {1, with(Kind::Action, Verb::Click, "Command2")},
-         {1, with(Kind::Action, Verb::Close, "Form1")},
+         {128, with(Kind::Action, "click", "Command1")},
+         {13, with(Kind::VisitAbout, "click", "About.Command1")},
+         {8, with(Kind::VisitAbout, "close", "About")},
+         {1, with(Kind::Action, "click", "Command2")},
+         {1, with(Kind::Action, "close", "Form1")},
          {40, gen::map(gen::elementOf(kEdgeAverages), [](double average) {
               return Move{Kind::ExtrasOnAnEdge, {}, average};
           })}});
@@ -201,7 +187,7 @@ Gen<Move> move(char own) {
 
 } // namespace
 
-Gen<Session> SessionGen::session() {
+Gen<Session> sessions() {
     return gen::mapcat(gen::element(',', '.'), [](char own) {
         return gen::map(gen::container<std::vector<Move>>(gen::resize(100, move(own))),
                         [own](std::vector<Move> moves) {

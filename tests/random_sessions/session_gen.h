@@ -10,12 +10,10 @@ namespace kelvaro {
 
 // One user action, as a line of a replay script states it.
 struct SessionAction {
-    enum class Verb { Set, Keys, Backspace, Choose, Edit, Slide, Click, Close };
-
-    Verb verb = Verb::Click;
-    std::string target{}; // field, list, button or window; empty for a slide
-    std::string text{};   // for set, keys and edit
-    int number = 0;       // backspace count, list index or slider value
+    std::string verb = "click"; // set, keys, backspace, choose, edit, slide, click or close
+    std::string target{};       // field, list, button or window; empty for a slide
+    std::string text{};         // for set, keys and edit
+    int number = 0;             // backspace count, list index or slider value
 };
 
 // One thing a user does in a session. Most moves are an action as it stands;
@@ -25,7 +23,7 @@ struct Move {
         Action,         // the action as it stands
         FixBadField,    // the action's text into the first field that holds
                         // no number, else into its target
-        ExtrasOnAnEdge, // extras that put the next average on `average`
+        ExtrasOnAnEdge, // extras that put the average on `average`, then Command1
         SlideAlong,     // the slider to action.number per mille of its range,
                         // or for -1 to the value it holds
         VisitAbout,     // click Command3, then the action closes About
@@ -49,10 +47,7 @@ struct Session {
 // the slider over its whole range, click the buttons, open and close About,
 // and now and then end the program. A session has up to RapidCheck's size in
 // moves.
-class SessionGen {
-public:
-    static rc::Gen<Session> session();
-};
+rc::Gen<Session> sessions();
 
 void showValue(const Session& session, std::ostream& os);
 

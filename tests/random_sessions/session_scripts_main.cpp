@@ -18,7 +18,7 @@ int main(int argc, char** argv) {
     rc::Random random(std::stoull(argv[3]));
     int status = 0;
     for (long i = 0; i < std::stol(argv[2]); ++i) {
-        const auto session = kelvaro::SessionGen::session()(random.split(), kSize).value();
+        const auto session = kelvaro::sessions()(random.split(), kSize).value();
         kelvaro::SessionRun run(session.separator);
         if (const std::string failures = run.play(session.moves); !failures.empty()) {
             std::cerr << "session " << i << " broke an invariant:\n" << failures;

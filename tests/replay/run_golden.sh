@@ -23,11 +23,5 @@ if [[ $locale == C ]]; then
 fi
 LC_ALL=$locale QT_QPA_PLATFORM=$platform timeout -k 5 120 "$replay" "${args[@]}" "$script" >"$work/actual"
 status=$?
-if ! diff -u "$expected" "$work/actual"; then
-    echo "$(basename "$script") ($locale) differs from $expected" >&2
-    exit 1
-fi
-if ((status != 0)); then
-    echo "kelvaro-replay exited with $status" >&2
-    exit 1
-fi
+diff -u "$expected" "$work/actual" || { echo "$(basename "$script") ($locale) differs from $expected" >&2; exit 1; }
+((status == 0)) || { echo "kelvaro-replay exited with $status" >&2; exit 1; }
