@@ -1,5 +1,5 @@
-// What the user sees right after start-up: the whole sizes in the tool tips
-// and the window icon.
+// What the user sees right after start-up: the whole sizes in the tool tips,
+// and results that start where a figure is read.
 #include "gui_fixture.h"
 
 #include <QImage>
@@ -65,18 +65,6 @@ TEST_F(StartupTest, ResultWiderThanItsBoxShowsItsStart) {
     dragSliderTo(125);
     ASSERT_EQ(text("Text12"), "2593,");
     EXPECT_GT(firstInk(), 3) << "after the box had the focus";
-}
-
-// The window carries the program's icon drawn at each size a desktop asks
-// for, none scaled from another.
-TEST_F(StartupTest, WindowIconHoldsEveryDrawnSize) {
-    std::vector<int> sizes;
-    for (const QSize& size : form1()->windowIcon().availableSizes()) {
-        EXPECT_EQ(size.width(), size.height());
-        sizes.push_back(size.width());
-    }
-    std::sort(sizes.begin(), sizes.end());
-    EXPECT_EQ(sizes, (std::vector<int>{16, 24, 32, 48, 64, 72, 96, 128}));
 }
 
 } // namespace
