@@ -4,8 +4,8 @@
 # Xvfb with openbox as the window manager, in a Wine prefix of its own. At
 # 100 %, 150 % and 200 % display scaling (Wine's LogPixels) the main
 # window's client area is 578 x 264 pixels times the scale; at 100 % the
-# window shows the layout: its background wherever no control stands, a
-# white box where each text box stands. Maximising is refused; About opens
+# window shows the layout: its background, unscaled, wherever no control
+# stands. Maximising is refused; About opens
 # and OK comes back by mouse and by keyboard; closing the window through its
 # frame ends the program with status 0.
 set -euo pipefail
