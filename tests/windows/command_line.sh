@@ -3,9 +3,8 @@
 # The program's own options as a user meets them in a terminal: --version and
 # --help answer without any display and end at once, also when a display is
 # there; the help names what the manual page names; an unknown --option ends
-# with status 2 and one line on standard error; Qt's -platform, with one dash
-# or two, still starts the program. Every run is bounded by timeout; a
-# started program is killed on every exit.
+# with status 2 and one line on standard error. Every run is bounded by
+# timeout.
 set -euo pipefail
 . "$(dirname "$(readlink -f "$0")")/../desktops/session.sh"
 
@@ -90,16 +89,8 @@ run --
 run DISPLAY="$display" -- --help
 expect "--help on a display" 0 "$help" ""
 
-# --- Qt's -platform still starts the program --------------------------------
-for spelling in -platform --platform; do
-    session_start "$session_dir/start.log" env -u WAYLAND_DISPLAY "$program" "$spelling" offscreen
-    sleep 2
-    session_alive "$session_program" ||
-        fail "$spelling offscreen: the program ended at once: $(cat "$session_dir/start.log")"
-done
-
 ((failures == 0)) || {
     echo "$failures check(s) failed" >&2
     exit 1
 }
-echo "command line: --version, --help, an unknown option and -platform behave"
+echo "command line: --version, --help and an unknown option behave"

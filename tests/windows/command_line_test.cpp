@@ -54,6 +54,8 @@ const ArgumentsRow kArgumentRows[] = {
     {"first_unknown_decides", {"--frobnicate", "--help"}, Request::unknownOption, "--frobnicate"},
     {"other_spellings_go_to_qt", {"-help", "-h", "-frobnicate"}, Request::start},
     // Qt's options with one dash or two.
+    {"last_platform_counts", {"-platform", "xcb", "--platform", "offscreen"}, Request::start, "",
+     "offscreen"},
     {"display", {"--display", ":5"}, Request::start, "", "", ":5"},
     {"own_option_after_joined_value", {"--style=Fusion", "--help"}, Request::help},
     {"every_value_option",
