@@ -11,8 +11,6 @@
 #       compositor still draws it, is smaller than that also at twice the
 #       scale (Weston 10 draws it at the output's corner until the pointer
 #       first comes in), and a window's edges are far longer.
-#   shade IMAGE X Y WIDTH HEIGHT
-#       the mean brightness (0 to 255) of that rectangle.
 #   differ IMAGE X Y WIDTH HEIGHT OTHER OX OY
 #       how many of its pixels differ by more than 40 in brightness from the
 #       pixel at the same place in the rectangle of that size at OX, OY in
@@ -32,7 +30,7 @@
 import sys
 from itertools import groupby
 
-from PIL import Image, ImageChops, ImageStat
+from PIL import Image, ImageChops
 
 
 def lit(profile, length):
@@ -56,10 +54,6 @@ def box(image, against=None):
 
 def crop(image, x, y, w, h, mode):
     return image.convert(mode).crop((int(x), int(y), int(x) + int(w), int(y) + int(h)))
-
-
-def shade(image, *rect):
-    print(round(ImageStat.Stat(crop(image, *rect, "L")).mean[0]))
 
 
 def differ(image, x, y, w, h, other, ox, oy):
@@ -91,5 +85,5 @@ def buttons(image, x, y, width, scale):
 # A command that prints its answer exits with status 0 (None).
 if __name__ == "__main__":
     command, image, *rest = sys.argv[1:]
-    sys.exit({"box": box, "shade": shade, "differ": differ, "buttons": buttons}[command](
+    sys.exit({"box": box, "differ": differ, "buttons": buttons}[command](
         Image.open(image), *rest))

@@ -190,18 +190,14 @@ session_compositor_up() {
     session_pids+=("$pid")
     session_wait_for "$SESSION_WAIT" test -S "$XDG_RUNTIME_DIR/$socket" ||
         fail "$name made no socket within $SESSION_WAIT s: $(tail -5 "$log")"
-    session_wait_for "$SESSION_WAIT" session_output_window "$title" ||
+    # The output window: the top-level X11 window whose title, with its
+    # opening quote, begins with TITLE.
+    session_wait_for "$SESSION_WAIT" eval 'session_output=$(xwininfo -root -children |
+        awk -v t="$title" "index(\$0, t) {print \$1; found = 1; exit} END {exit !found}")' ||
         fail "$name's output window did not show within $SESSION_WAIT s"
-    session_output=$(session_output_window "$title")
     xdotool windowfocus --sync "$session_output" ||
         fail "the keyboard could not be given to $name's output window"
     export WAYLAND_DISPLAY=$socket QT_QPA_PLATFORM=wayland
-}
-
-# session_output_window TITLE: prints the id of the top-level X11 window
-# whose title, with its opening quote, begins with TITLE.
-session_output_window() {
-    xwininfo -root -children | awk -v t="$1" 'index($0, t) {print $1; found = 1; exit} END {exit !found}'
 }
 
 # Mutter, as GNOME runs it, on Xvfb and without Xwayland: nested where it
