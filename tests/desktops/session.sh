@@ -91,10 +91,6 @@ session_client_size() {
     xwininfo -id "$1" | awk '/^ *Width:/ {w = $2} /^ *Height:/ {h = $2} END {print w "x" h}'
 }
 
-session_alive() {
-    kill -0 "$1" 2>/dev/null
-}
-
 # session_need TOOL...: fails unless every tool is installed.
 session_need() {
     type -P "$@" >/dev/null || fail "one of $* is missing (scripts/setup installs it)"
@@ -119,11 +115,9 @@ session_window() {
 # session_ended WHAT: waits up to SESSION_WAIT seconds for the program to
 # end after WHAT, with status 0; fails otherwise.
 session_ended() {
-    local status=0
-    session_wait_for "$SESSION_WAIT" eval '! session_alive "$session_program"' ||
+    session_wait_for "$SESSION_WAIT" eval '! kill -0 "$session_program"' ||
         fail "$1 did not end the program"
-    wait "$session_program" || status=$?
-    ((status == 0)) || fail "the program ended with status $status after $1"
+    wait "$session_program" || fail "the program ended with status $? after $1"
     echo "$1: the program ended with status 0"
 }
 
