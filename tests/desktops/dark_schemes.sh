@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# dark_schemes.sh SCHEME PROGRAM LAYOUT_DUMP SHOT_DIR
+# dark_schemes.sh SCHEME PROGRAM SHOT_DIR
 # Runs the program on a virtual X display with openbox twice, under a light
 # and under a dark colour scheme of one kind, grabs the main window, a tool
 # tip and a list's drop-down list, and requires the two runs' pictures to
@@ -13,20 +13,12 @@
 set -euo pipefail
 . "$(dirname "$(readlink -f "$0")")/session.sh"
 
-scheme=$1 program=$2 shots=$4 layout=$4/layout.tsv session_test="dark_schemes ($1)"
-session_need openbox convert compare
+scheme=$1 program=$2 shots=$3 session_test="dark_schemes ($1)"
+session_need convert compare
 rm -rf "$shots"
-mkdir -p "$shots"
-"$3" >"$layout"
-
-# The place of a control in the client area, "left top right bottom" in
-# pixels, from the layout table.
-rect_of() {
-    awk -F'\t' -v n="$1" '$1 == "Form1" && $2 == n {
-        l = int($4 / 15 + 0.5); t = int($5 / 15 + 0.5)
-        printf "%d %d %d %d\n", l, t, l + int($6 / 15 + 0.5) - 1, t + int($7 / 15 + 0.5) - 1
-    }' "$layout"
-}
+# Each scheme's settings, whatever the home directory holds.
+export XDG_CONFIG_HOME=$shots/config
+mkdir -p "$XDG_CONFIG_HOME/qt6ct"
 
 # grab WINDOW FILE [R G B [X0 Y0 X1 Y1]]: saves a screenshot of the window
 # (or "root") once it shows that colour (in the rectangle X0 Y0 X1 Y1 of
@@ -51,7 +43,7 @@ grab() {
 
 # The pictures of one run, in SHOT_DIR/LIGHTNESS.
 pictures() {
-    local out=$shots/$1 id x0 y0 x1 y1
+    local out=$shots/$1 id
     session_shots=$out
     mkdir "$out"
     session_x11 openbox
@@ -62,25 +54,21 @@ pictures() {
     sleep 1 # the first paint
     grab "$id" "$out/form1.png"
 
-    # A tool tip (pale yellow): the pointer rests on the playing time.
-    read -r x0 y0 x1 y1 < <(rect_of Text1)
-    xdotool mousemove --sync $((left + (x0 + x1) / 2)) $((top + (y0 + y1) / 2)) mousemove_relative 1 0
+    # A tool tip (pale yellow): the pointer rests on the playing time, which
+    # spans 64 to 128 and 56 to 76 in the client area (Text1 in
+    # src/windows/layout/form1_layout.cpp, 15 twips a pixel).
+    xdotool mousemove --sync $((left + 96)) $((top + 66)) mousemove_relative 1 0
     sleep 1
     grab root "$out/tooltip.png" 255 255 225
 
-    # The list's button, 8 pixels from its right edge, opens its drop-down
-    # list in every style; it shows white below the list.
-    read -r x0 y0 x1 y1 < <(rect_of Combo2)
-    xdotool mousemove --sync $((left + x1 - 7)) $((top + (y0 + y1) / 2)) click 1
-    grab root "$out/popup.png" 255 255 255 $((left + x0 + 2)) $((top + y1 + 4)) \
-        $((left + x1 - 20)) $((top + y1 + 30))
+    # The list Audio1 (Combo2) spans 224 to 296 and 16 to 36. Its button, 8
+    # pixels from its right edge, opens its drop-down list in every style;
+    # it shows white below the list.
+    xdotool mousemove --sync $((left + 289)) $((top + 26)) click 1
+    grab root "$out/popup.png" 255 255 255 $((left + 226)) $((top + 40)) $((left + 276)) $((top + 66))
 }
 
-config=$(mktemp -d)
-trap 'rm -rf "$config"' EXIT
-export XDG_CONFIG_HOME=$config
 unset QT_SCALE_FACTOR QT_STYLE_OVERRIDE
-mkdir -p "$config/qt6ct"
 
 # run_with LIGHTNESS GTK_VARIANT QT6CT_SCHEME: the pictures under the light or
 # the dark scheme, on a display of their own.
@@ -90,7 +78,7 @@ run_with() {
     else
         [[ -f /usr/share/qt6ct/colors/$3.conf ]] || fail "qt6ct's $3.conf is missing"
         printf '[Appearance]\ncolor_scheme_path=%s\ncustom_palette=true\nstyle=Fusion\n' \
-            "/usr/share/qt6ct/colors/$3.conf" >"$config/qt6ct/qt6ct.conf"
+            "/usr/share/qt6ct/colors/$3.conf" >"$XDG_CONFIG_HOME/qt6ct/qt6ct.conf"
         export QT_QPA_PLATFORMTHEME=qt6ct
     fi
     (pictures "$1") || exit 1
@@ -100,14 +88,11 @@ run_with light "" airy
 run_with dark :dark darker
 
 for shot in form1 tooltip popup; do
-    differ=$(compare -metric AE "$shots/light/$shot.png" "$shots/dark/$shot.png" \
-        "$shots/$shot-difference.png" 2>&1) || true
-    [[ $differ != 0 ]] || continue
     # The focused field's text cursor blinks; either picture may show it:
-    # what differs is then 1 pixel wide and at most 20 high.
+    # what differs may be 1 pixel wide and at most 20 high.
     [[ $(convert "$shots/light/$shot.png" "$shots/dark/$shot.png" -compose difference \
         -composite -trim -format '%w %h' info: 2>/dev/null) =~ ^1\ ([0-9]+)$ ]] &&
         ((BASH_REMATCH[1] <= 20)) ||
-        fail "$shot: $differ pixels differ under the dark scheme (see $shots/$shot-difference.png)"
+        fail "$shot: $(compare -metric AE "$shots/light/$shot.png" "$shots/dark/$shot.png" \
+            "$shots/$shot-difference.png" 2>&1) pixels differ under the dark scheme (see $shots/$shot-difference.png)"
 done
-echo "dark_schemes ($scheme): the pictures are the same under the light and the dark scheme"
