@@ -80,11 +80,9 @@ def heard(kind, role=None, name=None, detail=None):
 
 
 def pump(seconds):
-    end = time.monotonic() + seconds
-    while time.monotonic() < end:
-        while GLib.MainContext.default().iteration(False):
-            pass
-        time.sleep(0.02)
+    loop = GLib.MainLoop()
+    GLib.timeout_add(int(seconds * 1000), loop.quit)
+    loop.run()
 
 
 def wait_until(predicate, what, seconds=20):
@@ -201,11 +199,9 @@ def check_bad_input(window):
     assert extras.description == description, f"the fixed field says {extras.description!r}"
     wait_until(lambda: heard("state-changed:showing", NOTIFICATION, detail=0),
                "the message going")
+    pump(1.0)  # anything announced late or twice would have arrived by now
     # The state above is asked afresh; a reader that keeps what the events
     # told it hears of the field's fixing only from the event.
-    wait_until(lambda: heard("state-changed:invalid-entry", TEXT, "Extras", 0),
-               "the invalid-entry state's clearing announced")
-    pump(1.0)  # anything announced twice would have arrived by now
     told = heard("state-changed:invalid-entry") + heard("state-changed:showing", detail=1)
     assert told == [("object:state-changed:invalid-entry", TEXT, "Extras", 1),
                     ("object:state-changed:invalid-entry", TEXT, "Extras", 0),
@@ -231,7 +227,6 @@ def main():
     pump(1.0)  # the program hears of the listeners over the bus
     for step in (check_tree, check_lists, check_slider, check_bad_input, check_about):
         step(window)
-        print(f"screen reader: {step.__name__} OK")
 
 
 try:
