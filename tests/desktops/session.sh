@@ -9,8 +9,9 @@
 # a desktop has: without one, the first program on the display would start a
 # bus for the display, which outlives the test); the Wayland sessions also
 # export WAYLAND_DISPLAY, and set session_output to the compositor's output
-# window, which has the X keyboard focus. A test adds the
-# processes it starts to session_pids. Every process started is ended, and
+# window, which has the X keyboard focus. A test starts the processes the
+# session needs besides the program with session_run, the program with
+# session_start. Every process started is ended, and
 # the scratch directory removed, when the shell exits (an EXIT trap; a test
 # that sets its own should call session_end from it). Every wait is bounded
 # by SESSION_WAIT seconds. A test names itself in session_test for its
@@ -176,9 +177,9 @@ session_wayland() {
 
 # session_compositor_up NAME SOCKET TITLE: waits for a nested Wayland
 # compositor's socket (its output in NAME.log) and its output window (the
-# X11 window whose title begins with TITLE), sets session_output to that window and gives it
-# the keyboard, and makes the compositor the display of the programs started
-# from here on.
+# X11 window whose title begins with TITLE), sets session_output to that
+# window and gives it the keyboard, and makes the compositor the display of
+# the programs started from here on.
 session_compositor_up() {
     local name=$1 socket=$2 title=$3
     session_wait_for "$SESSION_WAIT" test -S "$XDG_RUNTIME_DIR/$socket" ||
