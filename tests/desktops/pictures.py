@@ -11,28 +11,22 @@
 #       compositor still draws it, is smaller than that also at twice the
 #       scale (Weston 10 draws it at the output's corner until the pointer
 #       first comes in), and a window's edges are far longer.
-#   shade IMAGE X Y WIDTH HEIGHT
-#       the mean brightness (0 to 255) of that rectangle.
 #   differ IMAGE X Y WIDTH HEIGHT OTHER OX OY
 #       how many of its pixels differ by more than 40 in brightness from the
 #       pixel at the same place in the rectangle of that size at OX, OY in
 #       the picture OTHER, by the brightness of their difference in colour.
 #   buttons IMAGE X Y WIDTH SCALE
-#       counts the buttons drawn at the right end of a window's title bar;
-#       X, Y and WIDTH give the frame's top-left corner and width, SCALE the
-#       scale it is drawn at, by which every length here is multiplied.
-#       Prints the number of separate groups of dark pixel columns in the
-#       bar's last 90 pixels, left of its 3-pixel border, then "cross" when
-#       the last of them (close) is a cross: dark in both top corners of
-#       its box, as one diagonal stroke alone is not. A button is a dark glyph (a
-#       cross, a bar, a box) on the light bar, and the caption, centred, ends
-#       well before that stretch. A second line gives the box of each group's
-#       dark pixels, "LEFT TOP WIDTH HEIGHT" from the frame's top-left
-#       corner, separated by commas.
+#       the buttons drawn at the right end of a window's title bar; X, Y and
+#       WIDTH give the frame's top-left corner and width, SCALE the scale it
+#       is drawn at, by which every length here is multiplied. A button is a
+#       dark glyph (a cross, a bar, a box) on the light bar, and the caption,
+#       centred, ends well before the bar's last 90 pixels: each separate
+#       group of dark pixel columns there, left of the 3-pixel border, is one.
+#       Prints "WIDTH HEIGHT" of each group's dark pixels, separated by commas.
 import sys
 from itertools import groupby
 
-from PIL import Image, ImageChops, ImageStat
+from PIL import Image, ImageChops
 
 
 def lit(profile, length):
@@ -54,24 +48,11 @@ def box(image, against=None):
     print(columns[0], rows[0], columns[1] - columns[0], rows[1] - rows[0])
 
 
-def crop(image, x, y, w, h, mode):
-    return image.convert(mode).crop((int(x), int(y), int(x) + int(w), int(y) + int(h)))
-
-
-def shade(image, *rect):
-    print(round(ImageStat.Stat(crop(image, *rect, "L")).mean[0]))
-
-
 def differ(image, x, y, w, h, other, ox, oy):
-    difference = ImageChops.difference(crop(image, x, y, w, h, "RGB"),
-                                       crop(Image.open(other), ox, oy, w, h, "RGB")).convert("L")
-    print(difference.point(lambda v: 255 if v > 40 else 0).histogram()[255])
-
-
-def is_cross(dark):
-    # Dark in both top corners of its box, as one diagonal stroke alone is not.
-    left, right, top = min(c for c, _ in dark), max(c for c, _ in dark), min(r for _, r in dark)
-    return all(any(abs(c - x) <= 1 and r <= top + 1 for c, r in dark) for x in (left, right))
+    x, y, w, h, ox, oy = map(int, (x, y, w, h, ox, oy))
+    difference = ImageChops.difference(image.convert("RGB").crop((x, y, x + w, y + h)),
+                                       Image.open(other).convert("RGB").crop((ox, oy, ox + w, oy + h)))
+    print(difference.convert("L").point(lambda v: 255 if v > 40 else 0).histogram()[255])
 
 
 def buttons(image, x, y, width, scale):
@@ -82,14 +63,10 @@ def buttons(image, x, y, width, scale):
     dark = [[(c, r) for r in rows if grey.getpixel((c, r)) < 100]
             for c in range(first, x + width - round(3 * scale))]
     glyphs = [sum(run, []) for found, run in groupby(dark, bool) if found]
-    print(len(glyphs), "cross" if glyphs and is_cross(glyphs[-1]) else "no-cross")
-    print(", ".join(f"{min(c for c, _ in g) - x} {min(r for _, r in g) - y} "
-                    f"{max(c for c, _ in g) - min(c for c, _ in g) + 1} "
+    print(", ".join(f"{max(c for c, _ in g) - min(c for c, _ in g) + 1} "
                     f"{max(r for _, r in g) - min(r for _, r in g) + 1}" for g in glyphs))
 
 
 # A command that prints its answer exits with status 0 (None).
-if __name__ == "__main__":
-    command, image, *rest = sys.argv[1:]
-    sys.exit({"box": box, "shade": shade, "differ": differ, "buttons": buttons}[command](
-        Image.open(image), *rest))
+command, image, *rest = sys.argv[1:]
+sys.exit({"box": box, "differ": differ, "buttons": buttons}[command](Image.open(image), *rest))

@@ -10,14 +10,12 @@ here=$(dirname "$(readlink -f "$0")")
 . "$here/session.sh"
 
 program=$1 session_shots=$2 session_test=screen_reader
-readonly bus_launcher=/usr/libexec/at-spi-bus-launcher
-session_need dbus-send xdotool "$bus_launcher"
+session_need dbus-send xdotool /usr/libexec/at-spi-bus-launcher
 rm -rf "$session_shots"
 mkdir -p "$session_shots"
 
 session_x11
-"$bus_launcher" --launch-immediately >"$session_dir/at-spi-bus.log" 2>&1 &
-session_pids+=($!)
+session_run at-spi-bus /usr/libexec/at-spi-bus-launcher --launch-immediately
 # Whether the AT-SPI bus launcher owns its name; asking it for the address
 # instead would have the session bus start a second one.
 session_wait_for "$SESSION_WAIT" sh -c 'dbus-send --session --print-reply=literal \

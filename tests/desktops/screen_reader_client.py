@@ -80,11 +80,9 @@ def heard(kind, role=None, name=None, detail=None):
 
 
 def pump(seconds):
-    end = time.monotonic() + seconds
-    while time.monotonic() < end:
-        while GLib.MainContext.default().iteration(False):
-            pass
-        time.sleep(0.02)
+    loop = GLib.MainLoop()
+    GLib.timeout_add(int(seconds * 1000), loop.quit)
+    loop.run()
 
 
 def wait_until(predicate, what, seconds=20):
@@ -131,9 +129,7 @@ def results_read(window, expected):
 
 def press(window, name):
     action = control(window, PUSH_BUTTON, name).queryAction()
-    names = [action.getName(i) for i in range(action.nActions)]
-    assert "Press" in names, f"{name!r} cannot be pressed: {names}"
-    action.doAction(names.index("Press"))
+    action.doAction([action.getName(i) for i in range(action.nActions)].index("Press"))
 
 
 def check_tree(window):
@@ -179,8 +175,9 @@ def type_over(text):
 
 
 # Letters in the extras field: "Berechnen" marks it invalid and shows the
-# message, each announced once; the corrected field is no longer invalid,
-# which is announced once, and the message goes unannounced.
+# message; the corrected field is no longer invalid and the message goes. A
+# reader hears of the mark and of its clearing once each, and of the message
+# showing once, not again when the input is fixed.
 def check_bad_input(window):
     extras = control(window, TEXT, "Extras")
     description = extras.description
@@ -194,32 +191,22 @@ def check_bad_input(window):
     press(window, "Berechnen")
     wait_until(lambda: extras.getState().contains(INVALID), "the extras field marked invalid")
     assert extras.description == NOT_A_NUMBER, f"the marked field says {extras.description!r}"
-    pump(1.0)  # anything announced twice would have arrived by now
-    shown = heard("state-changed:showing", detail=1)
-    assert shown == [("object:state-changed:showing", NOTIFICATION, NOT_A_NUMBER, 1)], \
-        f"the message was announced as {shown}"
     notice = control(window, NOTIFICATION, NOT_A_NUMBER)
     assert notice.description != notice.name, "the message is said twice, as name and description"
-    marked = heard("state-changed:invalid-entry", TEXT, "Extras")
-    assert marked == [("object:state-changed:invalid-entry", TEXT, "Extras", 1)], \
-        f"the state changes of the field were {marked}"
 
-    HEARD.clear()
     type_over("100")
     wait_until(lambda: not extras.getState().contains(INVALID), "the mark going after the fix")
     assert extras.description == description, f"the fixed field says {extras.description!r}"
     wait_until(lambda: heard("state-changed:showing", NOTIFICATION, detail=0),
                "the message going")
+    pump(1.0)  # anything announced late or twice would have arrived by now
     # The state above is asked afresh; a reader that keeps what the events
     # told it hears of the field's fixing only from the event.
-    wait_until(lambda: heard("state-changed:invalid-entry", TEXT, "Extras", 0),
-               "the invalid-entry state's clearing announced")
-    pump(1.0)
-    cleared = heard("state-changed:invalid-entry", TEXT, "Extras")
-    assert cleared == [("object:state-changed:invalid-entry", TEXT, "Extras", 0)], \
-        f"the state changes of the fixed field were {cleared}"
-    assert not heard("state-changed:showing", detail=1), \
-        "something was announced when the input was fixed"
+    told = heard("state-changed:invalid-entry") + heard("state-changed:showing", detail=1)
+    assert told == [("object:state-changed:invalid-entry", TEXT, "Extras", 1),
+                    ("object:state-changed:invalid-entry", TEXT, "Extras", 0),
+                    ("object:state-changed:showing", NOTIFICATION, NOT_A_NUMBER, 1)], \
+        f"a reader heard {told}"
 
 
 def check_about(main):
@@ -240,7 +227,6 @@ def main():
     pump(1.0)  # the program hears of the listeners over the bus
     for step in (check_tree, check_lists, check_slider, check_bad_input, check_about):
         step(window)
-        print(f"screen reader: {step.__name__} OK")
 
 
 try:

@@ -9,8 +9,9 @@
 # a desktop has: without one, the first program on the display would start a
 # bus for the display, which outlives the test); the Wayland sessions also
 # export WAYLAND_DISPLAY, and set session_output to the compositor's output
-# window, which has the X keyboard focus. A test adds the
-# processes it starts to session_pids. Every process started is ended, and
+# window, which has the X keyboard focus. A test starts the processes the
+# session needs besides the program with session_run, the program with
+# session_start. Every process started is ended, and
 # the scratch directory removed, when the shell exits (an EXIT trap; a test
 # that sets its own should call session_end from it). Every wait is bounded
 # by SESSION_WAIT seconds. A test names itself in session_test for its
@@ -45,10 +46,8 @@ fail() {
 # Also from a script that runs with errexit: a process that has ended
 # already must not stop the rest.
 session_end() {
-    local i
-    for ((i = ${#session_pids[@]} - 1; i >= 0; --i)); do
-        kill "${session_pids[i]}" 2>/dev/null || true
-    done
+    # The last started first: the program before its display.
+    kill $(printf '%s\n' "${session_pids[@]}" | tac) 2>/dev/null || true
     wait "${session_pids[@]}" 2>/dev/null || true
     [[ -z $session_dir ]] || rm -rf "$session_dir"
 }
@@ -91,13 +90,16 @@ session_client_size() {
     xwininfo -id "$1" | awk '/^ *Width:/ {w = $2} /^ *Height:/ {h = $2} END {print w "x" h}'
 }
 
-session_alive() {
-    kill -0 "$1" 2>/dev/null
-}
-
 # session_need TOOL...: fails unless every tool is installed.
 session_need() {
     type -P "$@" >/dev/null || fail "one of $* is missing (scripts/setup installs it)"
+}
+
+# session_run NAME COMMAND...: starts a process of the session, its output
+# in NAME.log in the scratch directory.
+session_run() {
+    "${@:2}" >"$session_dir/$1.log" 2>&1 &
+    session_pids+=($!)
 }
 
 # session_start LOG COMMAND...: starts the program under test, its output in
@@ -119,12 +121,9 @@ session_window() {
 # session_ended WHAT: waits up to SESSION_WAIT seconds for the program to
 # end after WHAT, with status 0; fails otherwise.
 session_ended() {
-    local status=0
-    session_wait_for "$SESSION_WAIT" eval '! session_alive "$session_program"' ||
+    session_wait_for "$SESSION_WAIT" eval '! kill -0 "$session_program"' ||
         fail "$1 did not end the program"
-    wait "$session_program" || status=$?
-    ((status == 0)) || fail "the program ended with status $status after $1"
-    echo "$1: the program ended with status 0"
+    wait "$session_program" || fail "the program ended with status $? after $1"
 }
 
 session_start_xvfb() {
@@ -133,16 +132,14 @@ session_start_xvfb() {
     trap session_end EXIT
     trap "exit 143" TERM INT HUP
     # Xvfb picks a free display itself and writes its number once it serves it.
-    Xvfb -displayfd 3 -screen 0 "${SESSION_SIZE}x24" -nolisten tcp -noreset \
-        3>"$session_dir/display" >"$session_dir/xvfb.log" 2>&1 &
-    session_pids+=($!)
+    session_run xvfb Xvfb -displayfd 3 -screen 0 "${SESSION_SIZE}x24" -nolisten tcp -noreset \
+        3>"$session_dir/display"
     session_wait_for "$SESSION_WAIT" test -s "$session_dir/display" ||
         fail "Xvfb gave no display within $SESSION_WAIT s: $(cat "$session_dir/xvfb.log")"
     export DISPLAY=:$(head -n1 "$session_dir/display") XDG_RUNTIME_DIR=$session_dir/runtime
     mkdir -m 0700 "$XDG_RUNTIME_DIR"
-    dbus-daemon --session --nofork --address="unix:path=$session_dir/bus" \
-        --print-address=3 3>"$session_dir/bus.address" >"$session_dir/dbus.log" 2>&1 &
-    session_pids+=($!)
+    session_run dbus dbus-daemon --session --nofork --address="unix:path=$session_dir/bus" \
+        --print-address=3 3>"$session_dir/bus.address"
     session_wait_for "$SESSION_WAIT" test -s "$session_dir/bus.address" ||
         fail "the session bus did not start within $SESSION_WAIT s"
     export DBUS_SESSION_BUS_ADDRESS=$(head -n1 "$session_dir/bus.address")
@@ -153,8 +150,7 @@ session_x11() {
     if [[ ${1:-} == openbox ]]; then
         session_need openbox
         # The configuration Debian installs, whatever the home directory holds.
-        openbox --sm-disable --config-file /etc/xdg/openbox/rc.xml >"$session_dir/openbox.log" 2>&1 &
-        session_pids+=($!)
+        session_run openbox openbox --sm-disable --config-file /etc/xdg/openbox/rc.xml
         session_wait_for "$SESSION_WAIT" sh -c "xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'" ||
             fail "openbox did not start within $SESSION_WAIT s: $(cat "$session_dir/openbox.log")"
     fi
@@ -172,36 +168,30 @@ session_wayland() {
         locking=false animation=none close-animation=none startup-animation=none \
         '[input-method]' path= >"$session_dir/weston.ini"
     local socket=kelvaro-wl-$$
-    weston --backend=x11-backend.so --use-pixman --socket="$socket" \
+    session_run weston weston --backend=x11-backend.so --use-pixman --socket="$socket" \
         --config="$session_dir/weston.ini" \
         --width="${SESSION_WESTON_SIZE%x*}" --height="${SESSION_WESTON_SIZE#*x}" \
-        --scale="$SESSION_WESTON_SCALE" \
-        >"$session_dir/weston.log" 2>&1 &
-    session_compositor_up Weston $! "$socket" '"Weston Compositor' "$session_dir/weston.log"
+        --scale="$SESSION_WESTON_SCALE"
+    session_compositor_up weston "$socket" '"Weston Compositor'
 }
 
-# session_compositor_up NAME PID SOCKET TITLE LOG: waits for a nested
-# Wayland compositor's socket and its output window (the X11 window whose
-# title begins with TITLE), sets session_output to that window and gives it
-# the keyboard, and makes the compositor the display of the programs started
-# from here on.
+# session_compositor_up NAME SOCKET TITLE: waits for a nested Wayland
+# compositor's socket (its output in NAME.log) and its output window (the
+# X11 window whose title begins with TITLE), sets session_output to that
+# window and gives it the keyboard, and makes the compositor the display of
+# the programs started from here on.
 session_compositor_up() {
-    local name=$1 pid=$2 socket=$3 title=$4 log=$5
-    session_pids+=("$pid")
+    local name=$1 socket=$2 title=$3
     session_wait_for "$SESSION_WAIT" test -S "$XDG_RUNTIME_DIR/$socket" ||
-        fail "$name made no socket within $SESSION_WAIT s: $(tail -5 "$log")"
-    session_wait_for "$SESSION_WAIT" session_output_window "$title" ||
+        fail "$name made no socket within $SESSION_WAIT s: $(tail -5 "$session_dir/$name.log")"
+    # The output window: the top-level X11 window whose title, with its
+    # opening quote, begins with TITLE.
+    session_wait_for "$SESSION_WAIT" eval 'session_output=$(xwininfo -root -children |
+        awk -v t="$title" "index(\$0, t) {print \$1; found = 1; exit} END {exit !found}")' ||
         fail "$name's output window did not show within $SESSION_WAIT s"
-    session_output=$(session_output_window "$title")
     xdotool windowfocus --sync "$session_output" ||
         fail "the keyboard could not be given to $name's output window"
     export WAYLAND_DISPLAY=$socket QT_QPA_PLATFORM=wayland
-}
-
-# session_output_window TITLE: prints the id of the top-level X11 window
-# whose title, with its opening quote, begins with TITLE.
-session_output_window() {
-    xwininfo -root -children | awk -v t="$1" 'index($0, t) {print $1; found = 1; exit} END {exit !found}'
 }
 
 # Mutter, as GNOME runs it, on Xvfb and without Xwayland: nested where it
@@ -215,22 +205,18 @@ session_gnome() {
     local socket=kelvaro-gnome-$$
     if mutter --help 2>&1 | grep -q -- --nested; then
         MUTTER_DEBUG_DUMMY_MODE_SPECS=$SESSION_WESTON_SIZE \
-            mutter --wayland --nested --no-x11 --wayland-display="$socket" \
-            >"$session_dir/mutter.log" 2>&1 &
-        session_compositor_up mutter $! "$socket" '"mutter"' "$session_dir/mutter.log"
+            session_run mutter mutter --wayland --nested --no-x11 --wayland-display="$socket"
+        session_compositor_up mutter "$socket" '"mutter"'
         return
     fi
     # The viewer takes the picture from PipeWire.
     session_need pipewire wireplumber
-    pipewire >"$session_dir/pipewire.log" 2>&1 &
-    session_pids+=($!)
+    session_run pipewire pipewire
     session_wait_for "$SESSION_WAIT" test -S "$XDG_RUNTIME_DIR/pipewire-0" ||
         fail "PipeWire made no socket within $SESSION_WAIT s"
-    wireplumber >"$session_dir/wireplumber.log" 2>&1 &
-    session_pids+=($!)
-    mutter --wayland --devkit --no-x11 --wayland-display="$socket" \
-        >"$session_dir/mutter.log" 2>&1 &
-    session_compositor_up mutter $! "$socket" '"Mutter Development Kit"' "$session_dir/mutter.log"
+    session_run wireplumber wireplumber
+    session_run mutter mutter --wayland --devkit --no-x11 --wayland-display="$socket"
+    session_compositor_up mutter "$socket" '"Mutter Development Kit"'
     session_devkit_fit
 }
 
