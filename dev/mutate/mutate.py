@@ -71,7 +71,7 @@ GROUPS = {
     "replay_gui": Group("replay_gui", ("kelvaro-replay",), r"^replay\.gui\.", "", 30),
     "differential": Group("differential", ("kelvaro-replay", "kelvaro-session-scripts"),
                           r"^reliability\.differential$", "", 600),
-    "desktop": Group("desktop", ("kelvaro", "kelvaro_layout_dump"),
+    "desktop": Group("desktop", ("kelvaro",),
                      r"^desktops\.(fixed_size|keyboard_only|screen_reader|dark_scheme)", "", 200,
                      ("memcheck", "packaging")),
 }

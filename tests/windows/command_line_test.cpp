@@ -104,7 +104,6 @@ TEST(DisplayCheck, APlatformAWaylandOrARunningXServerIsADisplay) {
         {"offscreen_argument", {"offscreen", ""}, nullptr, nullptr, nullptr, true},
         {"argument_xcb_over_offscreen", {"xcb", ""}, "offscreen", nullptr, nullptr, false},
         {"argument_offscreen_over_missing_x", {"offscreen", ""}, "xcb", nullptr, ":99999", true},
-        {"remote_display_argument", {"", "elsewhere:0"}, nullptr, nullptr, nullptr, true},
         {"missing_local_display_argument", {"", ":99999"}, nullptr, nullptr, "elsewhere:0", false},
     };
     for (const auto& row : rows) {

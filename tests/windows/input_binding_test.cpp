@@ -104,20 +104,5 @@ TEST_F(InputBindingTest, EnterInAListsTextAreaChoosesNothing) {
     EXPECT_EQ(text("Text11"), "24");
 }
 
-// Leaving a list's text area ends its editing like any field's: the text
-// selected in it is no longer highlighted once the focus is elsewhere.
-TEST_F(InputBindingTest, LeavingAListsTextAreaEndsItsEditing) {
-    for (const char* name : {"Combo1", "Combo2", "Combo3"}) {
-        SCOPED_TRACE(name);
-        QLineEdit* area = list(name)->lineEdit();
-        clickInto(area);
-        QTest::keyClick(area, Qt::Key_A, Qt::ControlModifier);
-        ASSERT_TRUE(area->hasSelectedText());
-        pressKey(area, Qt::Key_Tab);
-        EXPECT_FALSE(area->hasFocus());
-        EXPECT_FALSE(area->hasSelectedText());
-    }
-}
-
 } // namespace
 } // namespace kelvaro

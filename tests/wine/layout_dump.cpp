@@ -1,6 +1,6 @@
 // Prints both windows' layout tables, one control a line, tab-separated:
 // window, name, kind, left, top, width, height, x1, y1, x2, y2 (twips) and
-// the start text. The desktop tests read the controls' places from here.
+// the start text. The Wine desktop run reads the controls' places from here.
 #include "layout/about_layout.h"
 #include "layout/form1_layout.h"
 
