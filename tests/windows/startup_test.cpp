@@ -33,6 +33,8 @@ TEST_F(StartupTest, SizeCaptionsShowTheirWholeValueInTheToolTip) {
     EXPECT_EQ(label("Label22")->toolTip().toStdString(), "84,375 MB");
     EXPECT_EQ(caption("Label22"), "84,375");
     EXPECT_EQ(label("Label13")->toolTip().toStdString(), caption("Label13") + " MB");
+    // The window's icon holds each of its eight drawn sizes, none missing.
+    EXPECT_EQ(form1()->windowIcon().availableSizes().size(), 8);
 }
 
 // A result cut to five characters can be wider than its box: the box shows
