@@ -11,8 +11,8 @@
 # export WAYLAND_DISPLAY, and set session_output to the compositor's output
 # window, which has the X keyboard focus. A test starts the processes the
 # session needs besides the program with session_run, the program with
-# session_start. Every process started is ended, and
-# the scratch directory removed, when the shell exits (an EXIT trap; a test
+# session_start. Every process started is ended, and the scratch directory
+# removed, when the shell exits (an EXIT trap; a test
 # that sets its own should call session_end from it). Every wait is bounded
 # by SESSION_WAIT seconds. A test names itself in session_test for its
 # failures, and may name a folder in session_shots where a failure leaves a
