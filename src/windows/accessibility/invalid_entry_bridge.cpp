@@ -174,10 +174,6 @@ void InvalidEntryBridge::setInvalid(QWidget& widget, bool invalid) {
     sendStateChanged(id, invalid);
 }
 
-bool InvalidEntryBridge::isInvalid(QWidget& widget) const {
-    return invalid_.contains(idOf(widget));
-}
-
 void InvalidEntryBridge::sendStateChanged(QAccessible::Id id, bool invalid) const {
     // Without a reader there is nothing to tell, and looking the bus up would
     // start Qt's D-Bus machinery (a thread of its own) at the first mark.

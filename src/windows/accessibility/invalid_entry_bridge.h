@@ -22,7 +22,6 @@ public:
     static InvalidEntryBridge& instance();
 
     void setInvalid(QWidget& widget, bool invalid);
-    bool isInvalid(QWidget& widget) const;
 
     QString introspect(const QString& path) const override;
     bool handleMessage(const QDBusMessage& message, const QDBusConnection& connection) override;
