@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <ostream>
 #include <string>
 #include <vector>
 
@@ -21,10 +20,6 @@ struct ArgumentsRow {
     std::string platform = {};
     std::string display = {};
 };
-
-void PrintTo(const ArgumentsRow& row, std::ostream* out) {
-    *out << row.name;
-}
 
 class ArgumentKinds : public ::testing::TestWithParam<ArgumentsRow> {};
 

@@ -1,7 +1,5 @@
 #include "gui_fixture.h"
 
-#include "user_input.h"
-
 #include <QCoreApplication>
 #include <QTest>
 
@@ -29,6 +27,18 @@ double contrast(QRgb a, QRgb b) {
     return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
 }
 
+QRect inkIn(const QImage& image, const QRect& area, QRgb background) {
+    QRect ink;
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left(); x <= area.right(); ++x) {
+            if (contrast(image.pixel(x, y), background) >= 3.0) {
+                ink |= QRect(x, y, 1, 1);
+            }
+        }
+    }
+    return ink;
+}
+
 QRect placeOf(const QWidget* widget) {
     return QRect(widget->mapTo(widget->window(), QPoint(0, 0)), widget->size());
 }
@@ -36,14 +46,6 @@ QRect placeOf(const QWidget* widget) {
 GuiFixture::GuiFixture() : program_(NumberFormat(',')), gui_(program_) {
     gui_.start();
     settle();
-}
-
-GuiFixture::~GuiFixture() {
-    settle();
-}
-
-void GuiFixture::settle() {
-    UserInput::settle();
 }
 
 void GuiFixture::clickInto(QWidget* widget) const {

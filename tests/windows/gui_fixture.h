@@ -2,9 +2,11 @@
 
 #include "binding/gui.h"
 #include "handlers/program.h"
+#include "user_input.h"
 
 #include <QColor>
 #include <QComboBox>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -23,6 +25,10 @@ namespace kelvaro {
 // The contrast of two colours as WCAG 2 measures it, from 1 to 21.
 double contrast(QRgb a, QRgb b);
 
+// The smallest rectangle round the pixels inside the area that stand out
+// from the background as text does (3:1); an invalid one if none does.
+QRect inkIn(const QImage& image, const QRect& area, QRgb background);
+
 // The widget's rectangle in the client area of its window.
 QRect placeOf(const QWidget* widget);
 
@@ -31,7 +37,7 @@ QRect placeOf(const QWidget* widget);
 class GuiFixture : public ::testing::Test {
 protected:
     GuiFixture();
-    ~GuiFixture() override;
+    ~GuiFixture() override { settle(); }
 
     QWidget* form1() const { return gui_.form1(); }
     QWidget* about() const { return gui_.about(); }
@@ -54,7 +60,7 @@ protected:
     std::string caption(const QString& name) const { return label(name)->text().toStdString(); }
 
     // User actions; each lets the windows take in its effects.
-    static void settle();
+    static void settle() { UserInput::settle(); }
     void clickInto(QWidget* widget) const;
     void replaceText(QLineEdit* edit, const QString& text) const;
     void pressKey(QWidget* widget, Qt::Key key) const;

@@ -89,6 +89,12 @@ TEST_F(LayoutTest, ControlsDrawInTheirFaces) {
         EXPECT_EQ(info.bold(), seen.bold);
         EXPECT_FALSE(info.italic() || info.underline() || info.strikeOut());
     }
+    // A caption stands at its box's top. In Label8's 25 rows, the 16-pixel
+    // face's ascent of 14.5 over digits 11 high puts their ink from row 3 or
+    // 4; centred in the box, it would start some three rows lower.
+    const QImage drawn = form1()->grab(placeOf(label("Label8"))).toImage();
+    const QRect ink = inkIn(drawn, drawn.rect(), drawn.pixel(0, 0));
+    EXPECT_TRUE(ink.isValid() && ink.top() <= 4) << "Label8's text starts at row " << ink.top();
 }
 
 // A bar covers every pixel its width reaches into.

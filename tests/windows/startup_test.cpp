@@ -3,8 +3,8 @@
 #include "gui_fixture.h"
 
 #include <QImage>
+#include <QScreen>
 
-#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -46,16 +46,8 @@ TEST_F(StartupTest, ResultWiderThanItsBoxShowsItsStart) {
     QLineEdit* minimum = field("Text12");
     const auto firstInk = [minimum] {
         const QImage drawn = minimum->grab().toImage();
-        const QRgb back = drawn.pixel(drawn.width() / 2, 2);
-        int first = drawn.width();
-        for (int y = 3; y < drawn.height() - 3; ++y) {
-            for (int x = 2; x < drawn.width() - 2; ++x) {
-                if (contrast(drawn.pixel(x, y), back) >= 3.0) {
-                    first = std::min(first, x);
-                }
-            }
-        }
-        return first;
+        return inkIn(drawn, drawn.rect().adjusted(2, 3, -2, -3), drawn.pixel(drawn.width() / 2, 2))
+            .left();
     };
     dragSliderTo(121);
     ASSERT_EQ(text("Text12"), "2673,");
@@ -67,6 +59,12 @@ TEST_F(StartupTest, ResultWiderThanItsBoxShowsItsStart) {
     dragSliderTo(125);
     ASSERT_EQ(text("Text12"), "2593,");
     EXPECT_GT(firstInk(), 3) << "after the box had the focus";
+}
+
+// The window opens in the middle of the screen, its frame included, though
+// the frame's size is known only once the window is shown.
+TEST_F(StartupTest, WindowOpensCentredWithItsFrame) {
+    EXPECT_EQ(form1()->frameGeometry().center(), form1()->screen()->availableGeometry().center());
 }
 
 } // namespace
