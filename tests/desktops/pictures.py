@@ -22,7 +22,12 @@
 #       dark glyph (a cross, a bar, a box) on the light bar, and the caption,
 #       centred, ends well before the bar's last 90 pixels: each separate
 #       group of dark pixel columns there, left of the 3-pixel border, is one.
-#       Prints "WIDTH HEIGHT" of each group's dark pixels, separated by commas.
+#       Prints "WIDTH HEIGHT MIRRORED" of each group's dark pixels, separated
+#       by commas; MIRRORED is the percentage of them whose mirror image
+#       across the group's middle column is dark too (a cross's all, a single
+#       stroke's few).
+#   dark IMAGE X Y WIDTH HEIGHT
+#       how many pixels of the rectangle are dark as a glyph's (below 100).
 import sys
 from itertools import groupby
 
@@ -63,10 +68,19 @@ def buttons(image, x, y, width, scale):
     dark = [[(c, r) for r in rows if grey.getpixel((c, r)) < 100]
             for c in range(first, x + width - round(3 * scale))]
     glyphs = [sum(run, []) for found, run in groupby(dark, bool) if found]
-    print(", ".join(f"{max(c for c, _ in g) - min(c for c, _ in g) + 1} "
-                    f"{max(r for _, r in g) - min(r for _, r in g) + 1}" for g in glyphs))
+
+    def answer(g):
+        left, right = min(c for c, _ in g), max(c for c, _ in g)
+        mirrored = sum((left + right - c, r) in set(g) for c, r in g) * 100 // len(g)
+        return f"{right - left + 1} {max(r for _, r in g) - min(r for _, r in g) + 1} {mirrored}"
+    print(", ".join(answer(g) for g in glyphs))
+
+
+def dark_count(image, x, y, w, h):
+    x, y, w, h = map(int, (x, y, w, h))
+    print(image.convert("L").crop((x, y, x + w, y + h)).point(lambda v: 255 if v < 100 else 0).histogram()[255])
 
 
 # A command that prints its answer exits with status 0 (None).
 command, image, *rest = sys.argv[1:]
-sys.exit({"box": box, "differ": differ, "buttons": buttons}[command](Image.open(image), *rest))
+sys.exit({"box": box, "differ": differ, "buttons": buttons, "dark": dark_count}[command](Image.open(image), *rest))
