@@ -62,12 +62,8 @@ session_viewable() {
 
 # session_showing TITLE and session_gone TITLE: whether a viewable window
 # has that title.
-session_showing() {
-    [[ -n $(session_viewable "$1") ]]
-}
-session_gone() {
-    ! session_showing "$1"
-}
+session_showing() { [[ -n $(session_viewable "$1") ]]; }
+session_gone() { ! session_showing "$1"; }
 
 # session_wait_for SECONDS COMMAND...: runs COMMAND every tenth of a second
 # until it succeeds; fails after SECONDS.

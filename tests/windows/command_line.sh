@@ -89,8 +89,5 @@ run --
 run DISPLAY="$display" -- --help
 expect "--help on a display" 0 "$help" ""
 
-((failures == 0)) || {
-    echo "$failures check(s) failed" >&2
-    exit 1
-}
+((failures == 0)) || exit 1
 echo "command line: --version, --help and an unknown option behave"
