@@ -72,7 +72,7 @@ TEST_F(InputBindingTest, TrackAndKeysMoveTheSliderByOne) {
     }
 }
 
-TEST_F(InputBindingTest, EnterInAListsTextAreaChoosesNothing) {
+TEST_F(InputBindingTest, TypingInAListsTextAreaChoosesNothing) {
     QComboBox* audio = list("Combo2");
     QLineEdit* area = audio->lineEdit();
     replaceText(area, "1");
@@ -102,6 +102,12 @@ TEST_F(InputBindingTest, EnterInAListsTextAreaChoosesNothing) {
     EXPECT_EQ(area->text().toStdString(), "96 kbps");
     EXPECT_EQ(area->cursorPosition(), 2) << "the text cursor stays where it was";
     EXPECT_EQ(text("Text11"), "24");
+
+    // Ctrl+Z takes back what was typed: the text shown back after each key
+    // leaves the area's history alone.
+    QTest::keyClicks(area, "5");
+    QTest::keyClick(area, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(program_.form.audio1.bitrate.text(), "96 kbps");
 }
 
 } // namespace

@@ -288,14 +288,11 @@ TEST_F(KeyboardTest, AfterOkTheFocusIsBackWhereItWas) {
         tabTo(before);
         c.pressAbout();
         ASSERT_NE(about(), nullptr);
-        ASSERT_TRUE(about()->isVisible());
         ASSERT_TRUE(QTest::qWaitForWindowActive(about()));
         ASSERT_EQ(QApplication::focusWidget(), okButton());
         EXPECT_TRUE(showsFocusFrame(okButton()));
         type(Qt::Key_Space);
-        ASSERT_TRUE(form1()->isVisible());
         EXPECT_TRUE(QTest::qWaitForWindowActive(form1()));
-        EXPECT_EQ(QApplication::activeWindow(), form1());
         EXPECT_EQ(QApplication::focusWidget(), before);
         EXPECT_TRUE(showsFocusFrame(before));
     }
