@@ -160,6 +160,9 @@ def check_lists(window):
         action.doAction(0)
         wait_until(lambda: is_showing(children(audio)[0]) == showing,
                    f"the popup {'opened' if showing else 'closed'} by the first action")
+    # Its other actions are the widget's own: SetFocus gives it the keyboard.
+    action.doAction([action.getName(i) for i in range(action.nActions)].index("SetFocus"))
+    wait_until(lambda: heard("state-changed:focused", name="Audio1", detail=1), "focus by SetFocus")
 
 
 def check_slider(window):

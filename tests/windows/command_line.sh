@@ -8,7 +8,6 @@
 set -euo pipefail
 . "$(dirname "$(readlink -f "$0")")/../desktops/session.sh"
 
-(($# == 2)) || fail "usage: command_line.sh PROGRAM MAN_PAGE"
 program=$1 man_page=$2
 readonly version="Kelvaro ${KELVARO_RELEASE:?the version comes from CTest} (${KELVARO_VERSION:?})"
 

@@ -158,6 +158,8 @@ const PlaceCase kPlaceCases[] = {
     // Too tall for below or above: beside, as low as the area lets it.
     {"beside_where_neither_fits",     {10, 100, 100, 20}, {200, 250}, false, {}, {112, 12}},
     {"below_where_nothing_fits",      {10, 100, 500, 20}, {200, 250}, true,  {}, {10, 122}},
+    // Right of 300 all is taken: left of it, two pixels off.
+    {"left_of_what_is_taken",         {400, 100, 100, 20}, {200, 40}, false, {300, 0, 278, 264}, {98, 122}},
     // Nothing clear anywhere: below, where it fits, though above would fit too.
     {"below_where_all_is_taken",      {10, 100, 100, 20}, {200, 40},  false, {0, 0, 578, 264}, {10, 122}},
 };
