@@ -127,9 +127,11 @@ def results_read(window, expected):
     return (texts, labels) == expected
 
 
+# Presses the button and waits for its click: Qt shows it down until then.
 def press(window, name):
-    action = control(window, PUSH_BUTTON, name).queryAction()
+    action = (button := control(window, PUSH_BUTTON, name)).queryAction()
     action.doAction([action.getName(i) for i in range(action.nActions)].index("Press"))
+    wait_until(lambda: not button.getState().contains(pyatspi.STATE_PRESSED), f"{name} let go")
 
 
 def check_tree(window):

@@ -82,9 +82,7 @@ session_wait_for() {
 session_client_origin() {
     xwininfo -id "$1" | awk '/Absolute upper-left X:/ {x = $4} /Absolute upper-left Y:/ {y = $4} END {print x, y}'
 }
-session_client_size() {
-    xwininfo -id "$1" | awk '/^ *Width:/ {w = $2} /^ *Height:/ {h = $2} END {print w "x" h}'
-}
+session_client_size() { xwininfo -id "$1" | awk '/^ *Width:/ {w = $2} /^ *Height:/ {h = $2} END {print w "x" h}'; }
 
 # session_need TOOL...: fails unless every tool is installed.
 session_need() {
