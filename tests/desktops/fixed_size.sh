@@ -209,10 +209,10 @@ run_doubled() {
     # lie at any scale is tests/windows/title_bar_test.cpp's; the frame's
     # size is measured by check_size, and a click on the close button ends
     # the program.
-    # The cross is two strokes: nearly all its pixels mirror into its own.
     local minimise=(${glyphs[0]}) close=(${glyphs[1]})
     (((close[0] - 20) ** 2 <= 4 && (minimise[0] - 20) ** 2 <= 4 && (minimise[1] - 4) ** 2 <= 1)) ||
         fail "at scale 2 the cross is ${close[0]} wide and the bar ${minimise[0]}x${minimise[1]}, expected 20 and 20x4"
+    # The cross is two strokes: nearly all its pixels mirror into its own.
     ((close[2] >= 80)) || fail "the close button shows no cross: ${close[2]} % of it mirrors into itself"
     # The caption stands between the icon (which ends 30 pixels in) and the
     # buttons: some 25 letters of 13 pixels, far more than 100 dark pixels.

@@ -71,7 +71,7 @@ def buttons(image, x, y, width, scale):
 
     def answer(g):
         left, right = min(c for c, _ in g), max(c for c, _ in g)
-        mirrored = sum((left + right - c, r) in set(g) for c, r in g) * 100 // len(g)
+        mirrored = len(set(g) & {(left + right - c, r) for c, r in g}) * 100 // len(g)
         return f"{right - left + 1} {max(r for _, r in g) - min(r for _, r in g) + 1} {mirrored}"
     print(", ".join(answer(g) for g in glyphs))
 

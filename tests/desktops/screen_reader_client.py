@@ -127,10 +127,13 @@ def results_read(window, expected):
     return (texts, labels) == expected
 
 
+def do_action(action, name):
+    action.doAction([action.getName(i) for i in range(action.nActions)].index(name))
+
+
 # Presses the button and waits for its click: Qt shows it down until then.
 def press(window, name):
-    action = (button := control(window, PUSH_BUTTON, name)).queryAction()
-    action.doAction([action.getName(i) for i in range(action.nActions)].index("Press"))
+    do_action((button := control(window, PUSH_BUTTON, name)).queryAction(), "Press")
     wait_until(lambda: not button.getState().contains(pyatspi.STATE_PRESSED), f"{name} let go")
 
 
@@ -163,7 +166,7 @@ def check_lists(window):
         wait_until(lambda: is_showing(children(audio)[0]) == showing,
                    f"the popup {'opened' if showing else 'closed'} by the first action")
     # Its other actions are the widget's own: SetFocus gives it the keyboard.
-    action.doAction([action.getName(i) for i in range(action.nActions)].index("SetFocus"))
+    do_action(action, "SetFocus")
     wait_until(lambda: heard("state-changed:focused", name="Audio1", detail=1), "focus by SetFocus")
 
 
