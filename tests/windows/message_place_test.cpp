@@ -138,7 +138,7 @@ struct PlaceCase {
     QRect anchor;
     QSize size;
     bool preferAbove;
-    QRect keptClear; // empty: nothing
+    std::vector<QRect> keptClear;
     QPoint expected;
 };
 
@@ -152,24 +152,24 @@ const PlaceCase kPlaceCases[] = {
     {"right_edge_kept_clear",         {500, 10, 60, 20},  {200, 40}, false, {}, {376, 32}},
     {"left_edge_kept_clear",          {0, 10, 60, 20},    {200, 40}, false, {}, {2, 32}},
     // A label beside the field reaches down to 69: below it, 72 is the first row.
-    {"below_a_taller_neighbour",      {10, 30, 100, 20},  {200, 40}, false, {150, 30, 60, 40}, {10, 72}},
+    {"below_a_taller_neighbour",      {10, 30, 100, 20},  {200, 40}, false, {{150, 30, 60, 40}}, {10, 72}},
     // Below is taken across the area down to 181: above, 2 pixels off, not 62.
-    {"above_where_below_is_taken",    {10, 100, 100, 20}, {200, 40}, false, {0, 122, 578, 60}, {10, 58}},
+    {"above_where_below_is_taken",    {10, 100, 100, 20}, {200, 40}, false, {{0, 122, 578, 60}}, {10, 58}},
     // Too tall for below or above: beside, as low as the area lets it.
     {"beside_where_neither_fits",     {10, 100, 100, 20}, {200, 250}, false, {}, {112, 12}},
     {"below_where_nothing_fits",      {10, 100, 500, 20}, {200, 250}, true,  {}, {10, 122}},
     // Right of 300 all is taken: left of it, two pixels off.
-    {"left_of_what_is_taken",         {400, 100, 100, 20}, {200, 40}, false, {300, 0, 278, 264}, {98, 122}},
+    {"left_of_what_is_taken",         {400, 100, 100, 20}, {200, 40}, false, {{300, 0, 278, 264}}, {98, 122}},
+    // A neighbour from 70 down to 189 beside the field: above it, at 28, is nearer than below.
+    {"above_a_neighbour_reaching_past", {10, 100, 100, 20}, {200, 40}, false, {{150, 70, 60, 120}}, {10, 28}},
     // Nothing clear anywhere: below, where it fits, though above would fit too.
-    {"below_where_all_is_taken",      {10, 100, 100, 20}, {200, 40},  false, {0, 0, 578, 264}, {10, 122}},
+    {"below_where_all_is_taken",      {10, 100, 100, 20}, {200, 40},  false, {{0, 0, 578, 264}}, {10, 122}},
 };
 // clang-format on
 
 TEST(MessagePlace, StandsNearestItsAnchorClearOfTheEdgesAndTheKeptClear) {
     for (const PlaceCase& c : kPlaceCases) {
-        const std::vector<QRect> keptClear =
-            c.keptClear.isNull() ? std::vector<QRect>{} : std::vector{c.keptClear};
-        EXPECT_EQ(MarkPresenter::messagePlace(c.anchor, c.size, QSize(578, 264), keptClear,
+        EXPECT_EQ(MarkPresenter::messagePlace(c.anchor, c.size, QSize(578, 264), c.keptClear,
                                               c.preferAbove),
                   QRect(c.expected, c.size))
             << c.name;
