@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+
 namespace kelvaro {
 namespace {
 
@@ -38,6 +40,8 @@ TEST(TextToNumber, ReadsTheNumbersOfTheLocale) {
                              "0E999"}) {
         EXPECT_TRUE(NumberFormat(',').toDouble(text).has_value()) << '"' << text << '"';
     }
+    // Leading zeros count for nothing: behind two hundred of them, 1E-400 still underflows.
+    EXPECT_TRUE(NumberFormat(',').toDouble(std::string(200, '0') + "1E-400").has_value());
     for (const char* text : {"1.5", "5.", ".5", "1.5E-05"}) {
         EXPECT_TRUE(NumberFormat('.').toDouble(text).has_value()) << '"' << text << '"';
     }
