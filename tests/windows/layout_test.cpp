@@ -95,6 +95,9 @@ TEST_F(LayoutTest, ControlsDrawInTheirFaces) {
     const QImage drawn = form1()->grab(placeOf(label("Label8"))).toImage();
     const QRect ink = inkIn(drawn, drawn.rect(), drawn.pixel(0, 0));
     EXPECT_TRUE(ink.isValid() && ink.top() <= 4) << "Label8's text starts at row " << ink.top();
+    // Text1's "120" stands in the middle of its 65 pixels, not at the left edge.
+    const QImage box = field("Text1")->grab().toImage();
+    EXPECT_NEAR(inkIn(box, {3, 3, 59, 15}, box.pixel(4, 4)).center().x(), 32, 2);
 }
 
 // A bar covers every pixel its width reaches into.
