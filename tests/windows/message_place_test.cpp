@@ -15,7 +15,7 @@
 namespace kelvaro {
 namespace {
 
-class MessageFixture : public GuiFixture {
+class MessagePlaceTest : public GuiFixture {
 protected:
     // Labels shown in the window other than the layout's own.
     std::vector<const QLabel*> messageLabels() {
@@ -40,8 +40,6 @@ protected:
         EXPECT_LE(label->heightForWidth(label->width()), label->height()) << "a line is cut";
     }
 };
-
-using MessagePlaceTest = MessageFixture;
 
 // A run that fails as a whole is told just above the three results, clear of
 // the buttons below them: 1E308 tracks overflow the audio size. The slider
@@ -100,7 +98,7 @@ const MarkedCase kMarkedCases[] = {
     {"Text9", "abc"}, {"Text15", "abc"}, {"Text3", "abc"}, {"Text14", "abc"}, {"Text17", "abc"},
 };
 
-class MarkedFieldTest : public MessageFixture, public ::testing::WithParamInterface<MarkedCase> {};
+class MarkedFieldTest : public MessagePlaceTest, public testing::WithParamInterface<MarkedCase> {};
 
 TEST_P(MarkedFieldTest, MessageLeavesEveryInputAndLabelInSight) {
     const MarkedCase& c = GetParam();
@@ -162,8 +160,8 @@ const PlaceCase kPlaceCases[] = {
     {"left_of_what_is_taken",         {400, 100, 100, 20}, {200, 40}, false, {{300, 0, 278, 264}}, {98, 122}},
     // A neighbour from 70 down to 189 beside the field: above it, at 28, is nearer than below.
     {"above_a_neighbour_reaching_past", {10, 100, 100, 20}, {200, 40}, false, {{150, 70, 60, 120}}, {10, 28}},
-    // Nothing clear anywhere: below, where it fits, though above would fit too.
-    {"below_where_all_is_taken",      {10, 100, 100, 20}, {200, 40},  false, {{0, 0, 578, 264}}, {10, 122}},
+    // Nothing clear anywhere: below, where it fits, though above would fit too; 2 off the right edge.
+    {"below_where_all_is_taken",      {500, 100, 60, 20}, {200, 40},  false, {{0, 0, 578, 264}}, {376, 122}},
 };
 // clang-format on
 
