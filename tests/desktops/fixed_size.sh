@@ -218,6 +218,9 @@ run_doubled() {
     # buttons: some 25 letters of 13 pixels, far more than 100 dark pixels.
     (($(picture dark "$shots/form1-shown.png" $((box[0] + 35 * scale)) $((box[1] + 2 * scale)) \
         $((box[2] - 128 * scale)) $((26 * scale))) > 100)) || fail "the title bar shows no caption"
+    # The icon, 22 pixels from 8 in, is a fifth dark: at this scale some 260 pixels.
+    (($(picture dark "$shots/form1-shown.png" $((box[0] + 3 * scale)) $((box[1] + 2 * scale)) \
+        $((30 * scale)) $((26 * scale))) > 120)) || fail "the title bar shows no icon"
     click_button 0
     session_ended "the close button"
 }
