@@ -18,8 +18,6 @@
 #include <set>
 #include <string>
 #include <tuple>
-#include <utility>
-#include <vector>
 
 namespace kelvaro {
 namespace {
