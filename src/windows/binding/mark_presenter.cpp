@@ -99,13 +99,16 @@ MarkPresenter::MarkPresenter(Form1& form, QWidget& form1)
     connectWhileAlive(form_.reports.marksChanged, form1, [this] { refresh(); });
 }
 
+// A refused field is told of before a failed run: no run can be made until
+// the field holds a number, and the run's failure may be gone by then.
 void MarkPresenter::refresh() {
     unmarkAll();
     const Report* first = nullptr;
+    const Report* failedRun = nullptr;
     std::vector<ReaderMarks::Mark> readerMarks;
     for (const Report& report : form_.reports.marks()) {
         if (report.fields.empty()) {
-            first = first != nullptr ? first : &report;
+            failedRun = &report;
             continue;
         }
         if (QWidget* widget = shownWidgetOf(report.fields.front())) {
@@ -115,6 +118,7 @@ void MarkPresenter::refresh() {
         }
     }
     readers_.show(readerMarks);
+    first = first != nullptr ? first : failedRun;
     if (first == nullptr) {
         message_->hide();
         return;
