@@ -199,6 +199,7 @@ def check_bad_input(window):
     press(window, "Berechnen")
     wait_until(lambda: extras.getState().contains(INVALID), "the extras field marked invalid")
     press(window, "Berechnen")  # the same mark again: nothing new to hear
+    assert extras.getState().contains(INVALID), "asked again, the field is no longer marked"
     assert extras.description == NOT_A_NUMBER, f"the marked field says {extras.description!r}"
     notice = control(window, NOTIFICATION, NOT_A_NUMBER)
     assert notice.description != notice.name, "the message is said twice, as name and description"
