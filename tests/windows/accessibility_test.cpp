@@ -15,11 +15,13 @@ namespace {
 
 using ReaderTree = GuiFixture;
 
-// A reader asking beyond the main window's children gets none.
+// A reader asking beyond the main window's children gets none; a list's
+// popup is its first part.
 TEST_F(ReaderTree, HasNothingBeyondTheChildren) {
     QAccessibleInterface* window = QAccessible::queryAccessibleInterface(form1());
-    EXPECT_EQ(window->child(-1), nullptr);
-    EXPECT_EQ(window->child(window->childCount()), nullptr);
+    EXPECT_TRUE(window->child(-1) == nullptr && window->child(window->childCount()) == nullptr);
+    QAccessibleInterface* list = QAccessible::queryAccessibleInterface(control("Combo2"));
+    EXPECT_EQ(list->indexOfChild(list->child(0)), 0) << "the popup's place in its list";
 }
 
 // Where Qt serves the accessible objects on the accessibility bus.
