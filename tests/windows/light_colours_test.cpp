@@ -90,7 +90,7 @@ TEST_F(LightColoursTest, LinesFramesAndBarsAreDrawnLight) {
     QRect ink;
     for (int y = 0; y < image.height(); ++y) {
         for (int x = 0; x < image.width(); ++x) {
-            const bool edge = !image.rect().adjusted(1, 1, -1, -1).contains(x, y);
+            const bool edge = x == 0 || y == 0 || x == image.width() - 1 || y == image.height() - 1;
             if (edge && image.pixel(x, y) != frame) {
                 return ::testing::AssertionFailure() << "no frame at " << x << "," << y;
             }

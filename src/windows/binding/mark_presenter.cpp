@@ -103,7 +103,7 @@ MarkPresenter::MarkPresenter(Form1& form, QWidget& form1)
 // the field holds a number, and the run's failure may be gone by then.
 void MarkPresenter::refresh() {
     unmarkAll();
-    const Report* first = nullptr;
+    const Report* firstField = nullptr;
     const Report* failedRun = nullptr;
     std::vector<ReaderMarks::Mark> readerMarks;
     for (const Report& report : form_.reports.marks()) {
@@ -114,16 +114,16 @@ void MarkPresenter::refresh() {
         if (QWidget* widget = shownWidgetOf(report.fields.front())) {
             mark(*widget);
             readerMarks.push_back({widget, messageOf(report)});
-            first = first != nullptr ? first : &report;
+            firstField = firstField != nullptr ? firstField : &report;
         }
     }
     readers_.show(readerMarks);
-    first = first != nullptr ? first : failedRun;
-    if (first == nullptr) {
+    const Report* told = firstField != nullptr ? firstField : failedRun;
+    if (told == nullptr) {
         message_->hide();
         return;
     }
-    showMessage(*first);
+    showMessage(*told);
 }
 
 // An unmarked field gets back the fields' white of the windows' palette.
